@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+class ChatClient;
+class Toolkit;
+
+// Bounds on the waits of the chat link, so a silent or stuck client never hangs the console.
+struct ChatLimits
+{
+    int StatusCalls = 50;     // library calls one SayLine or RequestAllText makes at most
+    int ReadTimeoutMs = 5000; // how long ReadAllText waits for the chat text
+};
+
+// Everything the console says in the chat and learns from it passes through here.
+class ChatLink
+{
+public:
+    ChatLink(ChatClient& client, Toolkit& toolkit, QString plugin, ChatLimits limits = {});
+
+    // Opens the library with the three callbacks; true when the layer is ready.
+    bool InitDDE();
+    void DapiRegister();
+    void DapiUnregister();
+    void KillDDE();
+
+    // Says one line: mode 0 in the room (target empty), mode 2 as an ESP to target.
+    void SayLine(int mode, const QString& target, const QString& text);
+    // Asks for the whole chat text; it arrives later in ReceivedText.
+    void RequestAllText();
+    // Asks for the chat text and waits for it. False, with ReceivedText empty, when it did
+    // not arrive within the bound.
+    bool ReadAllText();
+
+    // The library's callbacks.
+    void OnStatus(const QByteArray& status);
+    void OnNotify(const QByteArray& first, std::int16_t value, const QByteArray& second);
+    void OnText(const QByteArray& chatText);
+
+    const QString& Plugin() const;
+    const ChatLimits& Limits() const;
+
+    QString StatusText;   // the client's last status; never cleared
+    QString ReceivedText; // the last chat text delivered, trimmed
+
+private:
+    template <typename Call> void statusLoop(Call call);
+
+    ChatClient& client_;
+    Toolkit& toolkit_;
+    QString plugin_;
+    QByteArray pluginBytes_;
+    ChatLimits limits_;
+};
+
+// The trimming OnText applies: cut before the first zero character (with the four characters
+// in front of it, when it stands past position 5) and drop every trailing CR LF pair.
+QString TrimChatText(const QString& text);

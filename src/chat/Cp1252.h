@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The chat client speaks 8-bit Windows-1252. A character it cannot carry is sent as "?".
+QByteArray ToCp1252(const QString& text);
+QString FromCp1252(const QByteArray& bytes);

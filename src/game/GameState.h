@@ -1,0 +1,34 @@
+#pragma once
+
+#include "game/PlayerRecord.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+// Slots 0 to 150: slot 0 is never a player, so "no current player" reads and writes it harmlessly.
+inline constexpr int PlayerSlots = 151;
+inline constexpr std::int16_t MaxPlayers = 150;
+
+// The shared state of one game: one instance per run, read and written by every handler.
+struct GameState
+{
+    std::array<PlayerRecord, PlayerSlots> PlayerTable{};
+    std::int16_t PlayerCount = 0;
+    std::int16_t PlayerCapacity = 0;
+    std::int16_t CurrentPlayer = 0;
+    PlayerRecord CurrentPlayerCopy;
+    std::int16_t DrawnCount = 0;
+    std::int16_t RoundState = 0;
+    std::int16_t CardIndex = 0;
+    QDateTime GameStarted;
+    QString HostName = QStringLiteral("Me");
+    std::int16_t LastWager = 0;
+    bool LastHigher = false;
+    std::int32_t LastResult = 0;
+
+    PlayerRecord& current();
+    const PlayerRecord& current() const;
+};

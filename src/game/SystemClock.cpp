@@ -1,0 +1,6 @@
+#include "game/SystemClock.h"
+
+QDateTime SystemClock::Now() const
+{
+    return QDateTime::currentDateTime();
+}

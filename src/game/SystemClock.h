@@ -1,0 +1,9 @@
+#pragma once
+
+#include "game/Clock.h"
+
+class SystemClock final : public Clock
+{
+public:
+    QDateTime Now() const override;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The host's settings, each named after its key in quillo.ini, plus the record file paths.
+// One instance per run.
+struct Settings
+{
+    std::int16_t Delay = 0;
+    std::int16_t Left = 0;
+    std::int16_t Top = 0;
+    bool OnTop = false;
+    QString RegChar = QStringLiteral("$");
+    std::int16_t Start = 10;
+    bool Confirm = true;
+    bool Points = false;
+    bool DayOfWeek = false;
+    QString Call = QStringLiteral("WTG!  %player%, you have been chosen");
+    QString WTG = QStringLiteral("wtg!  %player% gets %points% points");
+    QString Lose = QStringLiteral("awwww  %player% loses %points% points");
+    QString Push = QStringLiteral("push!  %player% gets no points");
+    QString MacroFile;
+
+    QString LogFile;
+    QString PlayersFile;
+    QString MonthlyFile;
+};

@@ -1,0 +1,17 @@
+#include "TestConsole.h"
+
+#include <QDir>
+
+TestConsole::TestConsole(ChatLimits limits)
+    : clock(QDateTime(QDate(2003, 3, 1), QTime(21, 5))),
+      chat(room, toolkit, QStringLiteral("quillo"), limits),
+      console(chat, toolkit, clock, folder.path())
+{
+    chat.InitDDE();
+    chat.DapiRegister();
+}
+
+QString TestConsole::path(const QString& fileName) const
+{
+    return QDir(folder.path()).filePath(fileName);
+}

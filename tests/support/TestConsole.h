@@ -1,0 +1,25 @@
+#pragma once
+
+#include "FakeToolkit.h"
+#include "FixedClock.h"
+#include "chat/ChatLink.h"
+#include "chat/PracticeRoom.h"
+#include "game/Console.h"
+
+#include <QTemporaryDir>
+
+// A whole console for one test: a fresh program folder, the practice room (opened and the
+// plug-in registered), the scripted toolkit and a clock fixed at 9:05pm, Saturday 1 March 2003.
+struct TestConsole
+{
+    explicit TestConsole(ChatLimits limits = {200, 2000});
+
+    QString path(const QString& fileName) const;
+
+    QTemporaryDir folder;
+    PracticeRoom room;
+    FakeToolkit toolkit;
+    FixedClock clock;
+    ChatLink chat;
+    Console console;
+};
