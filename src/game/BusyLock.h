@@ -1,0 +1,13 @@
+#pragma once
+
+struct Console;
+
+// The lock a speaking handler takes: focus to the hidden button, hourglass, menu bar, main
+// button and macro buttons disabled. It does not nest: one BeginBusy, then one EndBusy on
+// every way out.
+void BeginBusy(Console& console);
+
+// Unlocks again. When every registered player has been drawn and the next step would be a
+// draw, the main button stays disabled, the player box says "(no players)" and there is no
+// current player.
+void EndBusy(Console& console);
