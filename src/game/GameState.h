@@ -25,7 +25,7 @@ struct GameState
     std::int16_t CardIndex = 0;
     QDateTime GameStarted;
     QString HostName = QStringLiteral("Me");
-    std::int16_t LastWager = 0;
+    float LastWager = 0.0f; // exact, so undoing a fractional stake gives the score back
     bool LastHigher = false;
     std::int32_t LastResult = 0;
 

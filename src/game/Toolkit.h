@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 #include <optional>
@@ -33,4 +34,8 @@ public:
 
     // The application-wide hourglass pointer.
     virtual void SetHourglass(bool on) = 0;
+
+    // Where the main window stands now, in twips (15 per pixel at 96 dpi): the settings file
+    // keeps the live position, not the one read at start-up.
+    virtual QPoint MainWindowTwips() const = 0;
 };

@@ -75,3 +75,8 @@ void FakeToolkit::DuringNextPause(std::function<void()> action)
 {
     duringPause_.push_back(std::move(action));
 }
+
+QPoint FakeToolkit::MainWindowTwips() const
+{
+    return WindowTwips;
+}

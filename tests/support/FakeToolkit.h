@@ -28,6 +28,7 @@ public:
     void WaitTicks(int ticks) override;
     void ProcessEvents() override;
     void SetHourglass(bool on) override;
+    QPoint MainWindowTwips() const override;
 
     // Scripting.
     void QueueAnswer(Answer answer);             // default when none is queued: Cancel
@@ -42,6 +43,7 @@ public:
     QList<int> Pauses; // ticks of each pause, in order
     int ProcessEventsCalls = 0;
     bool Hourglass = false;
+    QPoint WindowTwips{1440, 1080}; // what MainWindowTwips answers
     int HourglassChanges = 0;
 
 private:
