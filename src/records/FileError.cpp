@@ -46,9 +46,8 @@ FileError FileErrorOf(const QFileDevice& file)
             return {text, number};
     }
     // A failure the file layer found itself ("Filename refers to a directory"): its kind.
-    const int kind =
-        file.error() == QFileDevice::NoError ? QFileDevice::UnspecifiedError : file.error();
-    return {text.isEmpty() ? QStringLiteral("Unknown error") : text, FileLayerBase + kind};
+    return {text.isEmpty() ? QStringLiteral("Unknown error") : text,
+            FileLayerBase + static_cast<int>(file.error())};
 }
 
 FileError FaultError(FileFault fault)
