@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/FileError.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -17,21 +19,13 @@ struct MonthEntry
 using MonthTable = std::vector<MonthEntry>;
 inline constexpr int MaxMonthEntries = 150;
 
-// Why reading or writing a month went wrong: the platform's words and number for it.
-struct MonthFileFailure
-{
-    bool Missing = false; // the file does not exist
-    QString Description;
-    int Number = 0;
-};
-
 // Reads every line holding "=": the name up to the last "=", the total after it. Lines without
 // "=" (the "[Monthly]" header among them) are skipped. Empty when read whole.
-std::optional<MonthFileFailure> ReadMonthTable(const QString& path, MonthTable& table);
+std::optional<FileError> ReadMonthTable(const QString& path, MonthTable& table);
 
 // Replaces the file whole with "[Monthly]" and the entries whose total is above 0. The old
 // file stays untouched unless the new one was written completely.
-std::optional<MonthFileFailure> WriteMonthTable(const QString& path, const MonthTable& table);
+std::optional<FileError> WriteMonthTable(const QString& path, const MonthTable& table);
 
 // The exchange sorts the monthly lists use. They are not stable, and the order they leave
 // among equal totals is the order the host sees.

@@ -14,11 +14,9 @@ namespace {
 
 const QString PointsFileError = QStringLiteral("Points File Error");
 
-void reportFailure(Console& console, const MonthFileFailure& failure, const QString& tail)
+void reportFailure(Console& console, const FileError& failure, const QString& closingLine)
 {
-    console.toolkit.MessageBox(failure.Description + u'\n' + QString::number(failure.Number) +
-                                   u'\n' + tail,
-                               PointsFileError);
+    console.toolkit.MessageBox(FileErrorText(failure, closingLine), PointsFileError);
 }
 
 const MonthEntry* findEntry(const MonthTable& table, const QString& name)
@@ -32,9 +30,9 @@ const MonthEntry* findEntry(const MonthTable& table, const QString& name)
 
 // Adds the roster to the month read from the file: players already listed get their score
 // added (even a score of 0), new players are appended when their score is above 0.
-std::optional<MonthFileFailure> addRoster(const GameState& game, MonthTable& table)
+std::optional<FileError> addRoster(const GameState& game, MonthTable& table)
 {
-    const MonthFileFailure overflow{false, QStringLiteral("Overflow"), 6};
+    const FileError overflow = FaultError(FileFault::OutOfRange);
     for (MonthEntry& entry : table) {
         for (int slot = 1; slot <= game.PlayerCount; ++slot) {
             const PlayerRecord& player = game.PlayerTable[static_cast<std::size_t>(slot)];
@@ -55,7 +53,7 @@ std::optional<MonthFileFailure> addRoster(const GameState& game, MonthTable& tab
         if (!points)
             return overflow;
         if (static_cast<int>(table.size()) >= MaxMonthEntries)
-            return MonthFileFailure{false, QStringLiteral("Subscript out of range"), 9};
+            return FaultError(FileFault::TooManyLines);
         table.push_back({player.Name, *points});
     }
     return std::nullopt;
@@ -94,7 +92,7 @@ bool SaveTodaysPoints(Console& console)
     const QString& path = console.settings.MonthlyFile;
     const QString tail = QStringLiteral("Error with file: ") + path;
     MonthTable table;
-    if (auto failure = ReadMonthTable(path, table); failure && !failure->Missing) {
+    if (auto failure = ReadMonthTable(path, table); failure && !IsNotFound(*failure)) {
         reportFailure(console, *failure, tail);
         return false;
     }

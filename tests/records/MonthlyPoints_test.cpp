@@ -298,3 +298,52 @@ TEST(MonthlyPoints, SaveMenuRunsUnderTheBusyLockAndSaysNothing)
     EXPECT_EQ(t.toolkit.HourglassChanges, 2);
     EXPECT_TRUE(t.console.controls.mnuFile.Enabled);
 }
+
+TEST(MonthlyPoints, ModeItemsToggleTheFeatureAndNameTodaysFile)
+{
+    TestConsole t;
+    Settings& s = t.console.settings;
+    ConsoleState& c = t.console.controls;
+    s.MonthlyFile = u"unchanged"_s;
+    const QString march =
+        QDir(t.folder.path()).filePath(u"QOP"_s + QLocale::system().monthName(3) + u"03.txt"_s);
+
+    mnuMonthlyAll_Click(t.console); // off -> All Games
+    EXPECT_TRUE(s.Points);
+    EXPECT_FALSE(s.DayOfWeek);
+    EXPECT_TRUE(c.mnuMonthlyAll.Checked);
+    EXPECT_FALSE(c.mnuMonthlyDOW.Checked);
+    EXPECT_TRUE(c.mnuList.Enabled);
+    EXPECT_EQ(s.MonthlyFile, march);
+
+    mnuMonthlyAll_Click(t.console); // checked again -> off, file kept
+    EXPECT_FALSE(s.Points);
+    EXPECT_FALSE(c.mnuMonthlyAll.Checked || c.mnuMonthlyDOW.Checked);
+    EXPECT_FALSE(c.mnuList.Enabled);
+    EXPECT_EQ(s.MonthlyFile, march);
+
+    // Day-of-Week takes the date of the moment it is chosen.
+    t.clock.Set(QDateTime(QDate(2003, 4, 6), QTime(10, 0)));
+    mnuMonthlyDOW_Click(t.console);
+    EXPECT_TRUE(s.Points && s.DayOfWeek);
+    EXPECT_TRUE(c.mnuMonthlyDOW.Checked);
+    EXPECT_FALSE(c.mnuMonthlyAll.Checked);
+    EXPECT_TRUE(c.mnuList.Enabled);
+    EXPECT_EQ(s.MonthlyFile,
+              QDir(t.folder.path())
+                  .filePath(u"QOP04"_s + QLocale::system().dayName(7, QLocale::ShortFormat) +
+                            u"03.txt"_s));
+
+    mnuMonthlyAll_Click(t.console); // the other item switches modes
+    EXPECT_TRUE(s.Points);
+    EXPECT_FALSE(s.DayOfWeek);
+    EXPECT_TRUE(c.mnuMonthlyAll.Checked);
+    EXPECT_FALSE(c.mnuMonthlyDOW.Checked);
+    EXPECT_TRUE(s.MonthlyFile.endsWith(QLocale::system().monthName(4) + u"03.txt"_s));
+
+    mnuMonthlyDOW_Click(t.console);
+    mnuMonthlyDOW_Click(t.console); // checked again -> off
+    EXPECT_FALSE(s.Points || s.DayOfWeek);
+    EXPECT_FALSE(c.mnuMonthlyAll.Checked || c.mnuMonthlyDOW.Checked);
+    EXPECT_FALSE(c.mnuList.Enabled);
+}
