@@ -8,6 +8,10 @@ struct Console;
 // or one not yet opened, shows "No More" and adds nobody. True when the player was added.
 bool AddPlayer(Console& console, const QString& name);
 
+// Adds a player who registered by ESP: also writes the players file and, when Confirm is set,
+// says "You are registered" to the player by ESP and pauses.
+void RegisterPlayer(Console& console, const QString& name);
+
 // Adds a player read back from the players file: nothing more than AddPlayer.
 void RestorePlayer(Console& console, const QString& name);
 
