@@ -70,6 +70,8 @@ std::variant<QString, FileError> ReadTextFile(const QString& path)
 
 std::optional<FileError> SaveTextFile(const QString& path, const QString& text)
 {
+    // Unbuffered: a write that fails late (a full disk) must fail here; a failure in the
+    // flush at commit would not be reported, and the short file would replace the old one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileErrorOf(file);
