@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(qt6-base-dev cmake ninja-build g++ libgtest-dev libbenchmark-dev fonts-dejavu-core
+          clang libclang-rt-14-dev llvm
           xvfb xauth)
 missing=()
 for p in "${packages[@]}"; do

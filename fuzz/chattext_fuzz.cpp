@@ -1,0 +1,32 @@
+// The trimming of the chat text the client delivers. Trimming the 8-bit text and converting
+// only what is kept must give what converting everything and trimming gives, and OnText must
+// store exactly that.
+
+#include "FuzzSupport.h"
+#include "chat/Cp1252.h"
+#include "support/TestConsole.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    FuzzStartUp();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes = FuzzBytes(data, size);
+    const QString converted = FromCp1252(bytes);
+    const QString trimmed = TrimChatText(converted);
+    FUZZ_CHECK(TrimChatText(bytes) == trimmed, converted);
+    FUZZ_CHECK(converted.startsWith(trimmed), converted);
+    FUZZ_CHECK(!trimmed.endsWith(u"\r\n"), converted);
+    // Nothing after a zero standing past the fifth character survives, nor the four before it.
+    const qsizetype zero = converted.indexOf(QChar(0));
+    if (zero >= 5)
+        FUZZ_CHECK(trimmed.size() <= zero - 4, converted);
+
+    static TestConsole console;
+    console.chat.OnText(bytes);
+    FUZZ_CHECK(console.chat.ReceivedText == trimmed, converted);
+    return 0;
+}
