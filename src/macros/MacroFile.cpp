@@ -126,8 +126,13 @@ QString MacroFileText(const MacroTable& macros)
         const MacroRecord& macro = macros[static_cast<std::size_t>(n)];
         text += QStringLiteral("[Macro  ") + QString::number(n) + QStringLiteral(" ]") + LineEnd;
         // A text that is empty, a lone blank or starts below the blank marks an empty slot.
-        if (QString::compare(macro.Text, QStringLiteral(" ")) > 0)
-            text += macro.Name + LineEnd + macro.Text + LineEnd;
+        // An empty name line would mark the slot empty and drop its text on the next load;
+        // the name a reload gives a nameless slot keeps the text instead.
+        if (QString::compare(macro.Text, QStringLiteral(" ")) > 0) {
+            const QString name =
+                macro.Name.isEmpty() ? QStringLiteral("Macro ") + QString::number(n) : macro.Name;
+            text += name + LineEnd + macro.Text + LineEnd;
+        }
         text += LineEnd;
     }
     return text + QStringLiteral("[End Macros]") + LineEnd + LineEnd;

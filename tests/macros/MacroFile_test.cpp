@@ -77,7 +77,7 @@ TEST(MacroFile, SavedSetLoadsBackWhatTheFormCarries)
     MacroTable& m = t.console.macros;
     m[0] = {u"Zero"_s, u"never written"_s};
     m[1] = {u"N"_s, u"A\r\nB"_s};
-    m[2] = {QString(), u"nameless"_s}; // the form cannot carry it
+    m[2] = {QString(), u"nameless"_s};
     m[3] = {u"Blank"_s, u" "_s};
     m[4] = {u"Tab"_s, u"\tindented"_s};
     m[5] = {u"Gestures"_s, u"wave ° and ± €"_s};
@@ -98,7 +98,9 @@ TEST(MacroFile, SavedSetLoadsBackWhatTheFormCarries)
     EXPECT_EQ(u.slot(8).Name, u"Scores"_s);
     EXPECT_EQ(u.slot(9).Name, u"Call for Regs"_s);
     EXPECT_EQ(u.slot(10).Text, u"%getregs%"_s);
-    for (int n : {2, 3, 4, 6, 7, 11, 19}) {
+    EXPECT_EQ(u.slot(2).Name, u"Macro 2"_s); // a nameless text keeps its text
+    EXPECT_EQ(u.slot(2).Text, u"nameless\r\n"_s);
+    for (int n : {3, 4, 6, 7, 11, 19}) {
         EXPECT_EQ(u.slot(n).Name, u"Macro "_s + QString::number(n)) << n;
         EXPECT_EQ(u.slot(n).Text, QString()) << n;
     }
