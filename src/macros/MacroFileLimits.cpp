@@ -31,8 +31,6 @@ QString describe(const MacroLoss& loss, const MacroTable& macros)
     if (!macro.Name.isEmpty())
         line += QStringLiteral(" \"") + macro.Name + u'"';
     switch (loss.What) {
-    case MacroLoss::Kind::NoName:
-        return line + QStringLiteral(": its text has no name and would be lost.");
     case MacroLoss::Kind::BlankLineInside:
         return line + QStringLiteral(": the lines after its blank line would be lost.");
     case MacroLoss::Kind::NotWritten:
@@ -54,8 +52,6 @@ QList<MacroLoss> MacrosLostOnReload(const MacroTable& macros)
         if (!isWritten(macro.Text)) {
             if (!macro.Text.trimmed().isEmpty())
                 losses.append({slot, MacroLoss::Kind::NotWritten});
-        } else if (macro.Name.isEmpty()) {
-            losses.append({slot, MacroLoss::Kind::NoName});
         } else if (hasBlankLineInside(macro.Text)) {
             losses.append({slot, MacroLoss::Kind::BlankLineInside});
         }

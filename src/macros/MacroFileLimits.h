@@ -9,14 +9,15 @@
 // empty. The editor names them to the host before it saves.
 struct MacroLoss
 {
+    // A text under an empty name is saved under the name a reload would give it: it survives
+    // and is not named here.
     enum class Kind
     {
-        NoName,          // a text under an empty name: the reader takes the block for empty
         BlankLineInside, // the reader ends the text at the first empty line
         NotWritten,      // begins with a line break or a control character: never written
     };
     int Slot = 0;
-    Kind What = Kind::NoName;
+    Kind What = Kind::BlankLineInside;
 };
 
 // The slots 1 to 20 whose text would not survive, in slot order. The built-in slots 8 to 10
