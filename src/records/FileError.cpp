@@ -64,6 +64,10 @@ FileError FaultError(FileFault fault)
         return {QStringLiteral("Header without closing bracket"), number};
     case FileFault::BadBlockNumber:
         return {QStringLiteral("Invalid block number"), number};
+    case FileFault::TooManyLines:
+        return {QStringLiteral("Too many entries"), number};
+    case FileFault::BadLine:
+        return {QStringLiteral("Line out of place"), number};
     }
     return {QStringLiteral("Unknown error"), number};
 }

@@ -23,6 +23,8 @@ enum class FileFault
     PastEnd,          // the file ends where more lines must follow
     NoClosingBracket, // a header line without its "]"
     BadBlockNumber,   // a block number that is not a whole number of 0 or more
+    TooManyLines,     // more entries than the file may hold
+    BadLine,          // a line that does not follow the file's layout
 };
 
 // The system's text for an error number, the same text the file layer shows.
