@@ -105,7 +105,7 @@ void ChatLink::OnNotify(const QByteArray&, std::int16_t, const QByteArray&)
 
 void ChatLink::OnText(const QByteArray& chatText)
 {
-    ReceivedText = TrimChatText(FromCp1252(chatText));
+    ReceivedText = TrimChatText(chatText);
 }
 
 const QString& ChatLink::Plugin() const
@@ -128,4 +128,18 @@ QString TrimChatText(const QString& text)
     while (trimmed.endsWith(QStringLiteral("\r\n")))
         trimmed.chop(2);
     return trimmed;
+}
+
+QString TrimChatText(const QByteArray& chatText)
+{
+    // One byte is one character in the code page, so positions agree before and after the
+    // conversion, and only the kept part needs converting.
+    qsizetype keep = chatText.size();
+    const qsizetype zero = chatText.indexOf('\0');
+    if (zero >= 5)
+        keep = zero - 4;
+    QByteArrayView kept(chatText.constData(), keep);
+    while (kept.endsWith("\r\n"))
+        kept.chop(2);
+    return FromCp1252(QByteArray::fromRawData(kept.data(), kept.size()));
 }

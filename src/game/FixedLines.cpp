@@ -13,8 +13,7 @@ QString OpeningBanner()
 
 QString VersionLine()
 {
-    return QStringLiteral("×××  Single Player Version ") + VersionText() +
-           QStringLiteral("  ×××");
+    return QStringLiteral("×××  Single Player Version ") + VersionText() + QStringLiteral("  ×××");
 }
 
 QString ContactLine()

@@ -55,8 +55,8 @@ QString ScoreText(float value)
     if (exponent < -4 || exponent >= 7)
         return withConsoleExponent(scientific);
     const int decimals = std::max(0, digits - 1 - exponent);
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     std::string fixed(buffer, result.ptr);
     if (fixed.find('.') != std::string::npos) {
         while (fixed.back() == '0')

@@ -10,7 +10,12 @@
 class Toolkit
 {
 public:
-    enum class Answer { Yes, No, Cancel };
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel
+    };
 
     virtual ~Toolkit() = default;
 
@@ -23,7 +28,8 @@ public:
     // The common file dialog. The filter is written "Label|pattern|Label|pattern".
     // Empty when the host cancels.
     virtual std::optional<QString> OpenFileName(const QString& filter) = 0;
-    virtual std::optional<QString> SaveFileName(const QString& filter, const QString& suggested) = 0;
+    virtual std::optional<QString> SaveFileName(const QString& filter,
+                                                const QString& suggested) = 0;
 
     // Waits for the given number of 130 ms ticks of the pause timer while the console keeps
     // handling events, so pop-up menus, card boxes and chat callbacks work meanwhile.

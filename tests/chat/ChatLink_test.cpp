@@ -1,3 +1,4 @@
+#include "chat/Cp1252.h"
 #include "support/TestConsole.h"
 
 #include <QElapsedTimer>
@@ -94,6 +95,12 @@ TEST(ChatLinkOnText, TrimsTrailingLineBreaksAndTheZeroTail)
               QString::fromLatin1("1234\0abc", 8)); // position 5: kept whole
     EXPECT_EQ(TrimChatText(QString::fromLatin1("\0", 1)), QString::fromLatin1("\0", 1));
     EXPECT_EQ(TrimChatText(QString::fromLatin1("hello\r\n\r\nwxyz\0", 14)), u"hello"_s);
+
+    // The 8-bit path trims exactly as the converted one does.
+    for (const QByteArray& raw :
+         {QByteArray("ab\r\n\r\n"), QByteArray("ab\n"), QByteArray("123456789\0abc", 13),
+          QByteArray("1234\0abc", 8), QByteArray("\xD7\xD7 hello\r\n\r\nwxyz\0", 17), QByteArray()})
+        EXPECT_EQ(TrimChatText(raw), TrimChatText(FromCp1252(raw))) << raw.toHex().toStdString();
 }
 
 TEST(ChatLinkOnText, ConvertsFromEightBitBeforeStoring)

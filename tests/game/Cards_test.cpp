@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 TEST(CardRank, RanksTheThirteenCardsByPositionInTheRankText)
 {
-    const QStringList cards = {u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s,
+    const QStringList cards = {u"2"_s, u"3"_s,  u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s,
                                u"9"_s, u"10"_s, u"J"_s, u"Q"_s, u"K"_s, u"A"_s};
     const int ranks[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 12, 13, 14};
     for (int i = 0; i < cards.size(); ++i)

@@ -26,7 +26,8 @@ std::optional<QString> FakeToolkit::OpenFileName(const QString& filter)
     FileFilters.append(filter);
     if (fileNames_.empty())
         return std::nullopt;
-    auto name = fileNames_.front();
+    std::optional<QString> name;
+    name.swap(fileNames_.front());
     fileNames_.pop_front();
     return name;
 }

@@ -31,7 +31,7 @@ public:
     QPoint MainWindowTwips() const override;
 
     // Scripting.
-    void QueueAnswer(Answer answer);             // default when none is queued: Cancel
+    void QueueAnswer(Answer answer);                 // default when none is queued: Cancel
     void QueueFileName(std::optional<QString> name); // default: cancelled
     void DuringNextPause(std::function<void()> action);
     std::function<void(const Box&)> OnMessageBox; // runs while a box is "open"

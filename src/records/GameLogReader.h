@@ -1,0 +1,42 @@
+#pragma once
+
+#include "game/PlayerRecord.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// One drawn player's block of the game log, as the last line of the block leaves it.
+struct LoggedTurn
+{
+    PlayerRecord Record; // Name, and Score, Wager and Higher of the last line; Drawn true
+    QStringList Cards;   // every card logged for this turn, in order
+};
+
+// What is wrong with a log that cannot be read back.
+enum class LogFault
+{
+    ShortHeader, // the file ends before the "Host=" line
+    NoHostLine,  // the fourth line does not begin with "Host="
+    BadLine,     // a wager or closing line whose fields do not read
+    TooManyCards // more card lines in one block than a turn can have
+};
+
+// A turn logs at most its face-up card and six turned cards; one more is tolerated.
+inline constexpr int MaxLoggedCards = 8;
+
+struct GameLogContents
+{
+    std::optional<QString> Host; // after "Host=" on the fourth line, once that line was read
+    std::vector<LoggedTurn> Turns;
+    std::optional<LogFault> Fault; // set when the log stopped reading there
+    int FaultLine = 0;             // 1-based line of the fault
+};
+
+// Reads a game log by position: four header lines (the fourth "Host=" and the host), then
+// blocks of a separator, a name and the turn's wager and closing lines. Whatever a name looks
+// like, the line after a separator is a name. Wager and closing lines are read as fields
+// separated by blanks: score, card, and on a wager line the wager and "higher" or "lower".
+GameLogContents ReadGameLogText(const QString& text);

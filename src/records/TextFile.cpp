@@ -1,0 +1,84 @@
+#include "records/TextFile.h"
+
+#include "chat/Cp1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cerrno>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+// Past the system's buffers onto the disk.
+int syncToDisk(QFile& file)
+{
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0 ? 0 : errno;
+#else
+    return ::fsync(file.handle()) == 0 ? 0 : errno;
+#endif
+}
+
+std::optional<FileError> writeSynced(const QString& path, const QString& text,
+                                     QIODevice::OpenMode mode)
+{
+    QFile file(path);
+    if (!file.open(mode))
+        return FileErrorOf(file);
+    const QByteArray bytes = ToCp1252(text);
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return FileErrorOf(file);
+    if (const int error = syncToDisk(file); error != 0)
+        return SystemFileError(error);
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return FileErrorOf(file);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::variant<QString, FileError> ReadTextFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileErrorOf(file);
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return FileErrorOf(file);
+    return FromCp1252(bytes);
+}
+
+std::optional<FileError> SaveTextFile(const QString& path, const QString& text)
+{
+    // Unbuffered: a write that fails late (a full disk) must fail here; a failure in the
+    // flush at commit would not be reported, and the short file would replace the old one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return FileErrorOf(file);
+    const QByteArray bytes = ToCp1252(text);
+    if (file.write(bytes) != bytes.size()) {
+        const FileError error = FileErrorOf(file);
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return FileErrorOf(file);
+    return std::nullopt;
+}
+
+std::optional<FileError> AppendTextFile(const QString& path, const QString& text)
+{
+    return writeSynced(path, text, QIODevice::WriteOnly | QIODevice::Append);
+}
+
+std::optional<FileError> CreateTextFile(const QString& path, const QString& text)
+{
+    return writeSynced(path, text, QIODevice::WriteOnly | QIODevice::Truncate);
+}

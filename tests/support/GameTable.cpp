@@ -1,0 +1,82 @@
+#include "GameTable.h"
+
+#include "game/BusyLock.h"
+#include "game/Roster.h"
+#include "game/RoundFlow.h"
+
+#include <QFile>
+
+#include <vector>
+
+#include <gtest/gtest.h>
+
+GameTable::GameTable()
+{
+    console.settings.LogFile = path(QStringLiteral("Quillo.log"));
+    console.settings.PlayersFile = path(QStringLiteral("QOPlayers.txt"));
+    console.settings.MonthlyFile = path(QStringLiteral("QOPMarch03.txt"));
+}
+
+void GameTable::click()
+{
+    cmdSay_Click(console);
+    EXPECT_FALSE(toolkit.Hourglass) << "the busy lock was not released";
+}
+
+QStringList GameTable::newLines()
+{
+    const QStringList all = room.SaidLines();
+    const QStringList fresh = all.mid(seen);
+    seen = all.size();
+    return fresh;
+}
+
+static QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QByteArray GameTable::logBytes() const
+{
+    return fileBytes(console.settings.LogFile);
+}
+
+QByteArray GameTable::playersBytes() const
+{
+    return fileBytes(console.settings.PlayersFile);
+}
+
+void GameTable::openWith(const QStringList& players)
+{
+    click();
+    console.settings.Confirm = false;
+    BeginBusy(console);
+    for (const QString& name : players)
+        RegisterPlayer(console, name);
+    SortRoster(console);
+    ShowRoster(console);
+    EndBusy(console);
+    console.settings.Confirm = true;
+    newLines();
+}
+
+void GameTable::drawOnly(const QString& name)
+{
+    // Everyone else looks drawn for this one draw, then gets their own flag back.
+    GameState& g = console.game;
+    std::vector<bool> drawn;
+    for (int i = 1; i <= g.PlayerCount; ++i) {
+        PlayerRecord& p = g.PlayerTable[static_cast<std::size_t>(i)];
+        drawn.push_back(p.Drawn);
+        p.Drawn = p.Name != name;
+    }
+    click();
+    for (int i = 1; i <= g.PlayerCount; ++i) {
+        PlayerRecord& p = g.PlayerTable[static_cast<std::size_t>(i)];
+        if (p.Name != name)
+            p.Drawn = drawn[static_cast<std::size_t>(i - 1)];
+    }
+}
