@@ -25,14 +25,27 @@ int syncToDisk(QFile& file)
 #endif
 }
 
+// Unbuffered, and on until every byte is taken: a short write (a disk that fills up) would
+// otherwise pass unnoticed and leave a cut-off file, even through QSaveFile.
+bool writeAll(QFileDevice& file, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
 std::optional<FileError> writeSynced(const QString& path, const QString& text,
                                      QIODevice::OpenMode mode)
 {
     QFile file(path);
-    if (!file.open(mode))
+    if (!file.open(mode | QIODevice::Unbuffered))
         return FileErrorOf(file);
-    const QByteArray bytes = ToCp1252(text);
-    if (file.write(bytes) != bytes.size() || !file.flush())
+    if (!writeAll(file, ToCp1252(text)))
         return FileErrorOf(file);
     if (const int error = syncToDisk(file); error != 0)
         return SystemFileError(error);
@@ -62,8 +75,7 @@ std::optional<FileError> SaveTextFile(const QString& path, const QString& text)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return FileErrorOf(file);
-    const QByteArray bytes = ToCp1252(text);
-    if (file.write(bytes) != bytes.size()) {
+    if (!writeAll(file, ToCp1252(text))) {
         const FileError error = FileErrorOf(file);
         file.cancelWriting();
         return error;
