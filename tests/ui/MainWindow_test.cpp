@@ -88,7 +88,7 @@ TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
         EXPECT_FALSE(t.find<QWidget>(MacroButtonName(i))->isEnabled()) << i;
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    EXPECT_EQ(QApplication::focusWidget(), t.find<QWidget>(u"Command2"_s));
+    EXPECT_EQ(w.focusWidget(), t.find<QWidget>(u"Command2"_s));
     // The cards, the wager panel and the list stay in the host's hands.
     EXPECT_TRUE(t.find<QWidget>(u"cmbStart(2)"_s)->isEnabled());
     EXPECT_TRUE(t.find<QWidget>(u"txtWager"_s)->isEnabled());
