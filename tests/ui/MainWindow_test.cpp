@@ -83,6 +83,8 @@ TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
     EXPECT_FALSE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
     EXPECT_FALSE(t.find<QMenu>(u"mnuOptions"_s)->menuAction()->isEnabled());
     EXPECT_FALSE(t.action(u"mnuAbout"_s)->isEnabled());
+    EXPECT_FALSE(t.action(u"mnuRecover"_s)->isEnabled()); // Ctrl+R is locked out too
+    EXPECT_FALSE(t.action(u"mnuExit"_s)->isEnabled());
     EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
     for (int i = 1; i <= 20; ++i)
         EXPECT_FALSE(t.find<QWidget>(MacroButtonName(i))->isEnabled()) << i;
@@ -97,6 +99,7 @@ TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
     w.run(EndBusy);
     EXPECT_TRUE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
     EXPECT_TRUE(t.action(u"mnuAbout"_s)->isEnabled());
+    EXPECT_TRUE(t.action(u"mnuRecover"_s)->isEnabled());
     EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
     EXPECT_TRUE(t.find<QWidget>(MacroButtonName(20))->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
