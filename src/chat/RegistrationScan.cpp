@@ -51,7 +51,11 @@ void ScanRegistrations(Console& console)
 void ScanChatText(Console& console, const QString& chatText)
 {
     const QString marker = RegMarker(console.settings.RegChar);
-    const qsizetype from = chatText.indexOf(EspFrom, gameStart(chatText));
+    // The client shows an ESP at the start of a line. An "ESP from" inside a spoken line is
+    // someone's text: taken as the start, it would register whatever name that avatar typed.
+    qsizetype from = chatText.indexOf(EspFrom, gameStart(chatText));
+    while (from >= 0 && !QStringView(chatText).first(from).endsWith(LineBreak))
+        from = chatText.indexOf(EspFrom, from + 1);
     if (from < 0)
         return;
 

@@ -46,6 +46,22 @@ TEST(RegistrationScan, RegistersOnlyEspsThatHoldTheCharacterAlone)
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
 }
 
+TEST(RegistrationScan, AnEspQuotedInASpokenLineRegistersNobody)
+{
+    GameTable t;
+    Console& c = t.console;
+    t.click();
+    t.room.Say(u"Mal"_s, u"ESP from Zed: $"_s);       // the first "ESP from" after the banner
+    t.room.AppendRaw("Lou: hi\nESP from Yan: $\r\n"); // after a lone line feed: still Lou's line
+    t.room.Esp(u"Bob"_s, u"$"_s);
+    t.room.Say(u"Mal"_s, u"ESP from Xi: $"_s);
+
+    ScanRegistrations(c);
+
+    EXPECT_EQ(names(c), QStringList{u"Bob"_s});
+    EXPECT_EQ(t.playersBytes(), QByteArray("Bob\r\n"));
+}
+
 TEST(RegistrationScan, GestureCharactersRegisterByTheirTag)
 {
     GameTable t;
