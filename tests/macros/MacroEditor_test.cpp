@@ -278,6 +278,9 @@ TEST(MacroEditor, SaveAsAddsTheExtensionAndAsksBeforeReplacingAFile)
     EXPECT_EQ(fileBytes(t.path(u"taken.txt"_s)), "keep me");
     EXPECT_EQ(t.console.settings.MacroFile, t.path(u"set.txt"_s));
     EXPECT_TRUE(editor.controls.MacrosChanged);
+    // Each dialog starts from the file in use, then from the name just refused.
+    EXPECT_EQ(t.toolkit.SuggestedNames,
+              (QStringList{u""_s, t.path(u"set.txt"_s), t.path(u"taken.txt"_s)}));
 
     t.toolkit.QueueFileName(t.path(u"taken.txt"_s));
     t.toolkit.QueueAnswer(Answer::Yes);
