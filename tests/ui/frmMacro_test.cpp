@@ -1,5 +1,4 @@
-#include "macros/MacroFile.h"
-#include "support/TestConsole.h"
+#include "support/EditorConsole.h"
 #include "ui/frmMacro.h"
 
 #include <QAction>
@@ -20,15 +19,11 @@ namespace {
 
 const QColor Selected(0xC0, 0xC0, 0xFF);
 
-// A console with the built-ins and two macros of the host's, and the editor open over it.
+// The editor open over a console with the built-ins and three macros of the host's.
 struct EditorWindow
 {
     EditorWindow()
     {
-        SetBuiltInMacros(t.console.macros);
-        t.console.macros[1] = {u"Hello"_s, u"Hi all"_s};
-        t.console.macros[3] = {u"Rules"_s, u"Higher or lower?\r\nWager first."_s};
-        t.console.macros[5] = {u"Bye"_s, u"Thanks for coming"_s};
         window = std::make_unique<frmMacro>(t.console, &console);
         window->show();
     }
@@ -71,7 +66,7 @@ struct EditorWindow
         return found;
     }
 
-    TestConsole t;
+    EditorConsole t;
     QWidget console;
     std::unique_ptr<frmMacro> window;
 };
