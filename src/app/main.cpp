@@ -1,8 +1,13 @@
+#include "chat/PracticeRoom.h"
+#include "game/SystemClock.h"
+#include "records/ProgramFolder.h"
+#include "ui/AppIcon.h"
+#include "ui/ConsoleSession.h"
 #include "ui/DisplayCheck.h"
+#include "ui/MainWindow.h"
+#include "ui/PracticeRoomWindow.h"
 
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
 
 #include <cstdio>
 
@@ -14,11 +19,21 @@ int main(int argc, char** argv)
         return 2;
     }
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Quillo"));
-    auto* note = new QLabel(QStringLiteral("The console window is not built yet."), &window);
-    note->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(note);
-    window.show();
+    QApplication::setWindowIcon(QuilloIcon());
+
+    // Until a real chat client is connected, the console plays in the practice room.
+    PracticeRoom room;
+    SystemClock clock;
+    ConsoleSession session(room, clock, ProgramFolder(QCoreApplication::applicationDirPath()),
+                           QCoreApplication::applicationName());
+    if (session.Start() != ConsoleSession::Outcome::Running)
+        return 1;
+    session.HandleStopSignals();
+    QObject::connect(&session, &ConsoleSession::ended, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+
+    PracticeRoomWindow roomWindow(room);
+    roomWindow.placeBeside(*session.Window());
+    roomWindow.show();
     return QApplication::exec();
 }

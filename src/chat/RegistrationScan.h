@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+struct Console;
+
+// Reads the chat text and registers every sender of an ESP that holds nothing but the
+// registration character, counting only what came after the last opening banner; then sorts
+// and shows the roster. Without any ESP after the banner nothing at all happens.
+void ScanRegistrations(Console& console);
+
+// The same on a chat text already read. One pass over the text: no line is copied.
+void ScanChatText(Console& console, const QString& chatText);

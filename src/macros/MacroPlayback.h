@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct Console;
+
+// A click on macro button index (1 to 20): says the macro's lines one by one, each filled
+// with the placeholders of that moment, under the busy lock. "%scores%" says the scores and
+// "%getregs%" scans the chat for registrations, each in place of its whole line.
+void txtButton_Click(Console& console, int index);
+
+// The lines of a macro text: the pieces between CR LF pairs up to the first empty one.
+QStringList MacroLines(const QString& text);

@@ -1,0 +1,111 @@
+#include "ui/ConsoleSession.h"
+
+#include "game/FixedLines.h"
+#include "game/WindowSettings.h"
+#include "records/SettingsFile.h"
+#include "ui/MainWindow.h"
+#include "ui/ShutdownSignals.h"
+
+#include <QGuiApplication>
+#include <QSessionManager>
+
+ConsoleSession::ConsoleSession(ChatClient& client, Clock& clock, const QString& programFolder,
+                               const QString& plugin, ChatLimits limits)
+    : toolkit_(programFolder), chat_(client, toolkit_, plugin, limits),
+      console_(chat_, toolkit_, clock, programFolder), instance_(programFolder)
+{
+    // The window stays out of sight until start-up has placed it.
+    console_.controls.Visible = false;
+}
+
+ConsoleSession::~ConsoleSession()
+{
+    toolkit_.SetWindow(nullptr, {});
+}
+
+ConsoleSession::Outcome ConsoleSession::Start()
+{
+    if (!instance_.TryAcquire()) {
+        toolkit_.MessageBox(QStringLiteral("Quillo is already running!"), QStringLiteral("Quillo"));
+        return Outcome::AlreadyRunning;
+    }
+    if (!chat_.InitDDE()) {
+        toolkit_.ErrorBox(10001, QStringLiteral("Failed to initialize DDE layer"), chat_.Plugin());
+        return Outcome::ChatFailed;
+    }
+
+    window_ = std::make_unique<MainWindow>(console_);
+    toolkit_.SetWindow(window_.get(), [this] { window_->showState(); });
+    console_.controls.Caption = QStringLiteral("QO Single V") + VersionText();
+
+    if (!SetDefaults(console_))
+        return Outcome::SettingsFailed;
+
+    const Settings& s = console_.settings;
+    if (s.Left > 0)
+        window_->moveToTwips({s.Left, s.Top});
+    ApplySettingsToWindow(console_);
+    console_.controls.Visible = true;
+    window_->showState();
+
+    running_ = true;
+    connect(window_.get(), &MainWindow::unloading, this, &ConsoleSession::Shutdown);
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        connect(app, &QCoreApplication::aboutToQuit, this, &ConsoleSession::Shutdown);
+        // A logout asks first: keep the settings then, in case the end comes without warning.
+        connect(app, &QGuiApplication::commitDataRequest, this, [this](QSessionManager&) {
+            if (running_ && !shutDown_)
+                SaveSettings(console_);
+        });
+    }
+    return Outcome::Running;
+}
+
+void ConsoleSession::Shutdown()
+{
+    if (!running_ || shutDown_)
+        return;
+    shutDown_ = true;
+    SaveSettings(console_);
+    chat_.DapiUnregister();
+    chat_.KillDDE();
+    toolkit_.Pause().CancelAll(); // a handler caught in a pause unwinds without waiting
+    if (window_ && window_->isVisible()) {
+        console_.controls.Visible = false;
+        window_->hide();
+    }
+    Q_EMIT ended();
+}
+
+void ConsoleSession::HandleStopSignals()
+{
+    if (signals_)
+        return;
+    signals_ = new ShutdownSignals(this);
+    connect(signals_, &ShutdownSignals::requested, this, &ConsoleSession::Shutdown);
+}
+
+WidgetToolkit& ConsoleSession::Toolkit()
+{
+    return toolkit_;
+}
+
+ChatLink& ConsoleSession::Chat()
+{
+    return chat_;
+}
+
+Console& ConsoleSession::console()
+{
+    return console_;
+}
+
+MainWindow* ConsoleSession::Window()
+{
+    return window_.get();
+}
+
+bool ConsoleSession::IsShutDown() const
+{
+    return shutDown_;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "chat/ChatLink.h"
+#include "game/Console.h"
+#include "ui/SingleInstance.h"
+#include "ui/WidgetToolkit.h"
+
+#include <QObject>
+
+#include <memory>
+
+class ChatClient;
+class Clock;
+class MainWindow;
+class ShutdownSignals;
+
+// One run of the console: start-up in its fixed order, then the window, then exactly one
+// orderly shutdown, whether the host exits, the window is closed, the desktop session ends
+// or the process is told to stop (SIGTERM, SIGINT).
+class ConsoleSession final : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Outcome
+    {
+        Running,
+        AlreadyRunning,
+        ChatFailed,
+        SettingsFailed
+    };
+
+    ConsoleSession(ChatClient& client, Clock& clock, const QString& programFolder,
+                   const QString& plugin = QStringLiteral("quillo"), ChatLimits limits = {});
+    ~ConsoleSession() override;
+
+    // A refused start ends with its box shown and no shutdown step to follow.
+    Outcome Start();
+    // Saves the settings with the live window position, unregisters and closes the chat
+    // link. Runs once, and only after a start that reached Running.
+    void Shutdown();
+
+    // Reacts to the stop signals of the process; main does this, tests need not.
+    void HandleStopSignals();
+
+    WidgetToolkit& Toolkit();
+    ChatLink& Chat();
+    Console& console();
+    MainWindow* Window();
+    bool IsShutDown() const;
+
+Q_SIGNALS:
+    // The shutdown has run: the program may end.
+    void ended();
+
+private:
+    WidgetToolkit toolkit_;
+    ChatLink chat_;
+    Console console_;
+    SingleInstance instance_;
+    std::unique_ptr<MainWindow> window_;
+    ShutdownSignals* signals_ = nullptr;
+    bool running_ = false;
+    bool shutDown_ = false;
+};

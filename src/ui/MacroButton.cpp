@@ -1,0 +1,55 @@
+#include "ui/MacroButton.h"
+
+#include "ui/WindowFonts.h"
+
+#include <QMouseEvent>
+
+MacroButton::MacroButton(int index, QWidget* parent) : QLineEdit(parent), index_(index)
+{
+    setObjectName(QStringLiteral("txtButton(%1)").arg(index));
+    setReadOnly(true);
+    setAlignment(Qt::AlignCenter);
+    setFocusPolicy(Qt::NoFocus);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setMouseTracking(true);
+    setFont(MacroButtonFont());
+    setText(QString::number(index));
+    setCursor(Qt::ArrowCursor);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    setPalette(colours);
+    setTextMargins(0, 0, 0, 0);
+}
+
+int MacroButton::index() const
+{
+    return index_;
+}
+
+void MacroButton::mousePressEvent(QMouseEvent* event)
+{
+    event->accept(); // no caret, no selection: this box is a button
+}
+
+void MacroButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const bool second = afterDoubleClick_;
+    afterDoubleClick_ = false;
+    if (!second && event->button() == Qt::LeftButton &&
+        rect().contains(event->position().toPoint()))
+        Q_EMIT clicked(index_);
+}
+
+void MacroButton::mouseMoveEvent(QMouseEvent* event)
+{
+    event->accept();
+    Q_EMIT hovered(index_);
+}
+
+void MacroButton::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    event->accept();
+    afterDoubleClick_ = true;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QLineEdit>
+
+// A locked, centred text box that serves as a macro button: it reports a left click and the
+// mouse moving over it, and takes no focus and no selection.
+class MacroButton final : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    MacroButton(int index, QWidget* parent);
+
+    int index() const;
+
+Q_SIGNALS:
+    void clicked(int index);
+    void hovered(int index);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    int index_;
+    bool afterDoubleClick_ = false; // a double click is one click, as on any button
+};

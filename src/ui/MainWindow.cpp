@@ -1,0 +1,226 @@
+#include "ui/MainWindow.h"
+
+#include "game/Console.h"
+#include "game/WindowSettings.h"
+#include "ui/AboutDialog.h"
+#include "ui/AppIcon.h"
+#include "ui/ConsoleBinding.h"
+#include "ui/HandlerWiring.h"
+#include "ui/MacroButton.h"
+#include "ui/Twips.h"
+#include "ui/WindowFonts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+
+MainWindow::MainWindow(Console& console, QWidget* parent) : QMainWindow(parent), console_(console)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Quillo"));
+    setWindowIcon(QuilloIcon());
+    setFont(ConsoleFont());
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmMainClient"));
+    QPalette olive = client->palette();
+    olive.setColor(QPalette::Window, QColor(0x40, 0x40, 0x00));
+    olive.setColor(QPalette::WindowText, QColor(0xFF, 0xFF, 0x00));
+    client->setPalette(olive);
+    client->setAutoFillBackground(true);
+    client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(client);
+    w_.build(client);
+    w_.menus.build(menuBar(), this);
+
+    // A fixed frame: the client area and the menu bar, nothing to drag.
+    adjustSize();
+    setFixedSize(sizeHint());
+
+    w_.fraCurrent->installEventFilter(this);
+    w_.fraWager->installEventFilter(this);
+    w_.lstPlayers->viewport()->installEventFilter(this);
+    w_.Frame1->installEventFilter(this);
+    w_.txtWager->installEventFilter(this);
+
+    binding_ = new ConsoleBinding(console_, w_, *this);
+    wireOwnHandlers();
+    WireHandlers(*this);
+}
+
+MainWindow::~MainWindow()
+{
+    delete dialog_.data();
+}
+
+Console& MainWindow::console()
+{
+    return console_;
+}
+
+const MainControls& MainWindow::widgets() const
+{
+    return w_;
+}
+
+void MainWindow::run(const Handler& handler)
+{
+    handler(console_);
+    showState();
+}
+
+void MainWindow::showState()
+{
+    binding_->toWidgets();
+}
+
+void MainWindow::onAction(const QString& name, Handler handler)
+{
+    auto* action = findChild<QAction*>(name);
+    Q_ASSERT_X(action, "MainWindow::onAction", "no menu item by that name");
+    if (action)
+        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+}
+
+void MainWindow::onClick(const QString& name, Handler handler)
+{
+    auto* button = findChild<QAbstractButton*>(name);
+    Q_ASSERT_X(button, "MainWindow::onClick", "no button by that name");
+    if (!button)
+        return;
+    connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
+        if (!consumeRefusedClick(button))
+            run(handler);
+    });
+}
+
+void MainWindow::onMacroClick(IndexedHandler handler)
+{
+    for (int i = 1; i <= 20; ++i) {
+        connect(w_.txtButton[static_cast<std::size_t>(i)], &MacroButton::clicked, this,
+                [this, handler](int index) {
+                    if (!consumeRefusedClick(w_.txtButton[static_cast<std::size_t>(index)]))
+                        run([&handler, index](Console& c) { handler(c, index); });
+                });
+    }
+}
+
+void MainWindow::onWagerValidate(Check accept)
+{
+    wagerCheck_ = std::move(accept);
+}
+
+bool MainWindow::consumeRefusedClick(QObject* clicked)
+{
+    if (!refusedClick_ || refusedClick_ != clicked)
+        return false;
+    refusedClick_ = nullptr;
+    return true;
+}
+
+void MainWindow::openDialog(QWidget* dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog_ = dialog;
+    connect(dialog, &QObject::destroyed, this, [this] {
+        console_.controls.Visible = !unloaded_;
+        showState();
+    });
+    dialog->show();
+    console_.controls.Visible = false;
+    showState();
+}
+
+void MainWindow::moveToTwips(QPoint twips)
+{
+    const QPoint at = TwipsToWindowPixels(*this, twips);
+    // A place saved on a screen that is gone would leave the console out of reach.
+    const QRect title(at, QSize(width(), 24));
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->availableGeometry().intersects(title)) {
+            move(at);
+            return;
+        }
+    }
+}
+
+void MainWindow::wireOwnHandlers()
+{
+    onAction(QStringLiteral("mnuOnTop"), mnuOnTop_Click);
+    connect(w_.menus.mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(w_.menus.mnuAbout, &QAction::triggered, this,
+            [this] { openDialog(new AboutDialog()); });
+
+    // The name of the macro under the mouse; the bare frame between the buttons clears it.
+    for (int i = 1; i <= 20; ++i) {
+        connect(w_.txtButton[static_cast<std::size_t>(i)], &MacroButton::hovered, this,
+                [this](int index) {
+                    run([index](Console& c) {
+                        c.controls.txtMacroGuide.Text =
+                            c.macros[static_cast<std::size_t>(index)].Name;
+                    });
+                });
+    }
+}
+
+void MainWindow::popUp(QMenu* menu, QEvent* event)
+{
+    menu->popup(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    const bool rightDown = type == QEvent::MouseButtonPress &&
+                           static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    if (watched == w_.fraCurrent && rightDown) {
+        popUp(w_.menus.mnuCard, event);
+        return true;
+    }
+    if (watched == w_.fraWager && rightDown) {
+        popUp(w_.menus.mnuWager, event);
+        return true;
+    }
+    if (watched == w_.lstPlayers->viewport() && rightDown) {
+        // The right button neither selects nor moves the selection; it offers the menu for the
+        // player already selected.
+        if (console_.controls.lstPlayers.SelectedRow >= 0)
+            popUp(w_.menus.mnuPlayer, event);
+        return true;
+    }
+    if (watched == w_.Frame1 && type == QEvent::MouseMove) {
+        run([](Console& c) { c.controls.txtMacroGuide.Text.clear(); });
+        return false;
+    }
+    if (watched == w_.txtWager && type == QEvent::FocusOut && wagerCheck_) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            // The control taking the focus already holds it here; its click must not happen.
+            QObject* taker = QApplication::focusWidget();
+            bool accepted = true;
+            run([this, &accepted](Console& c) { accepted = wagerCheck_(c); });
+            refusedClick_ = accepted ? nullptr : taker;
+            if (!accepted)
+                w_.txtWager->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    console_.controls.Visible = false;
+    Q_EMIT unloading();
+}

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "ui/MainControls.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+struct Console;
+class ConsoleBinding;
+
+// frmMain, the host's console. The window is thin: every handler is a function of the logic
+// that takes the Console, and the window runs it through run(), which shows the state the
+// handler left. A handler that speaks shows its changes earlier too: the real toolkit shows the
+// state before every pause, box and round of event processing.
+//
+// Wiring a handler of the logic is one line in HandlerWiring.cpp, e.g.
+//     window.onAction(QStringLiteral("mnuRecover"), mnuRecover_Click);
+//     window.onClick(QStringLiteral("cmdSay"), cmdSay_Click);
+//     window.onMacroClick(txtButton_Click);
+class MainWindow final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    using Handler = std::function<void(Console&)>;
+    using IndexedHandler = std::function<void(Console&, int)>;
+    using Check = std::function<bool(Console&)>;
+
+    explicit MainWindow(Console& console, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Console& console();
+    const MainControls& widgets() const;
+
+    // Runs a handler of the logic on the console, then shows the state it left.
+    void run(const Handler& handler);
+    // Shows the console state in the widgets.
+    void showState();
+
+    // A menu item's click (by objectName, pop-up items included).
+    void onAction(const QString& name, Handler handler);
+    // A button's or check box's click by the host (by objectName).
+    void onClick(const QString& name, Handler handler);
+    // The click of macro button i, 1 to 20.
+    void onMacroClick(IndexedHandler handler);
+    // The check run when the focus leaves the wager box: false keeps the focus in the box, and
+    // the click that took the focus away does not happen.
+    void onWagerValidate(Check accept);
+
+    // Shows a dialog modeless with the console hidden; the console shows again when the
+    // dialog closes. The dialog is deleted when it closes.
+    void openDialog(QWidget* dialog);
+
+    // The design position's replacement at start-up: the frame's top-left corner in twips,
+    // kept only where it shows on one of the screens.
+    void moveToTwips(QPoint twips);
+
+Q_SIGNALS:
+    // The window is closing (Exit, the close box): the program's shutdown follows.
+    void unloading();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void wireOwnHandlers();
+    void popUp(QMenu* menu, QEvent* event);
+    bool consumeRefusedClick(QObject* clicked);
+
+    Console& console_;
+    MainControls w_;
+    ConsoleBinding* binding_ = nullptr;
+    Check wagerCheck_;
+    QPointer<QObject> refusedClick_; // the control whose focus the wager check refused
+    bool unloaded_ = false;
+    QPointer<QWidget> dialog_;
+};

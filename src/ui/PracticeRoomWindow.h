@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QWidget>
+
+class PracticeRoom;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QTimer;
+
+// The practice room on screen: its chat text, live, as a chat client would show it, and the
+// other avatars in the hands of the person at the keyboard, who can speak in the room or send
+// the host an ESP as any of them, and rename the host's avatar.
+class PracticeRoomWindow final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PracticeRoomWindow(PracticeRoom& room, QWidget* parent = nullptr);
+
+    // Places the window to the right of the given one, on the same screen where it fits.
+    void placeBeside(const QWidget& console);
+    // Shows the room's chat text now if it changed.
+    void refresh();
+
+private:
+    bool readLine(QString& avatar, QString& text);
+    void say();
+    void esp();
+    void setHost();
+
+    PracticeRoom& room_;
+    QPlainTextEdit* chat_ = nullptr;
+    QLineEdit* avatar_ = nullptr;
+    QLineEdit* line_ = nullptr;
+    QComboBox* gesture_ = nullptr;
+    QLineEdit* host_ = nullptr;
+    QLabel* note_ = nullptr;
+    QTimer* poll_ = nullptr;
+    QByteArray shown_;
+};

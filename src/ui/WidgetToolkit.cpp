@@ -1,0 +1,158 @@
+#include "ui/WidgetToolkit.h"
+
+#include "ui/FileFilter.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <utility>
+
+WidgetToolkit::WidgetToolkit(QString startFolder) : startFolder_(std::move(startFolder)) {}
+
+WidgetToolkit::~WidgetToolkit()
+{
+    SetHourglass(false);
+}
+
+void WidgetToolkit::SetWindow(QWidget* mainWindow, std::function<void()> showState)
+{
+    window_ = mainWindow;
+    showState_ = std::move(showState);
+}
+
+void WidgetToolkit::SetBoxAnswerer(BoxAnswerer answerer)
+{
+    boxAnswerer_ = std::move(answerer);
+}
+
+void WidgetToolkit::SetFileAnswerer(FileAnswerer answerer)
+{
+    fileAnswerer_ = std::move(answerer);
+}
+
+void WidgetToolkit::showState()
+{
+    if (showState_)
+        showState_();
+}
+
+Toolkit::Answer WidgetToolkit::box(const ShownBox& shown)
+{
+    showState();
+    if (boxAnswerer_)
+        return boxAnswerer_(shown);
+
+    // A box over a hidden console would open without a parent on screen; keep it parentless then.
+    QWidget* parent = window_ && window_->isVisible() ? window_.data() : nullptr;
+    QMessageBox box(parent);
+    box.setWindowTitle(shown.title);
+    box.setText(shown.text);
+    switch (shown.kind) {
+    case ShownBox::Kind::Message:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case ShownBox::Kind::Error:
+        box.setIcon(QMessageBox::Critical);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case ShownBox::Kind::Question:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    }
+    const int pressed = box.exec();
+    if (pressed == QMessageBox::Yes)
+        return Answer::Yes;
+    if (pressed == QMessageBox::No)
+        return Answer::No;
+    return Answer::Cancel;
+}
+
+void WidgetToolkit::MessageBox(const QString& text, const QString& title)
+{
+    box({ShownBox::Kind::Message, text, title});
+}
+
+Toolkit::Answer WidgetToolkit::Ask(const QString& text, const QString& title)
+{
+    return box({ShownBox::Kind::Question, text, title});
+}
+
+void WidgetToolkit::ErrorBox(int number, const QString& description, const QString& source)
+{
+    box({ShownBox::Kind::Error,
+         QStringLiteral("Error ") + QString::number(number) + QStringLiteral(": ") + description,
+         source});
+}
+
+std::optional<QString> WidgetToolkit::OpenFileName(const QString& filter)
+{
+    showState();
+    const QString dialogFilter = DialogFilter(filter);
+    if (fileAnswerer_)
+        return fileAnswerer_(dialogFilter, false);
+    const QString name =
+        QFileDialog::getOpenFileName(window_, QString(), startFolder_, dialogFilter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(name);
+}
+
+std::optional<QString> WidgetToolkit::SaveFileName(const QString& filter, const QString& suggested)
+{
+    showState();
+    const QString dialogFilter = DialogFilter(filter);
+    if (fileAnswerer_)
+        return fileAnswerer_(dialogFilter, true);
+    const QString start =
+        suggested.isEmpty() ? startFolder_ : QDir(startFolder_).filePath(suggested);
+    const QString name = QFileDialog::getSaveFileName(window_, QString(), start, dialogFilter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return QDir::toNativeSeparators(name);
+}
+
+void WidgetToolkit::WaitTicks(int ticks)
+{
+    showState();
+    pause_.Wait(ticks);
+}
+
+void WidgetToolkit::ProcessEvents()
+{
+    showState();
+    QCoreApplication::processEvents();
+}
+
+void WidgetToolkit::SetHourglass(bool on)
+{
+    if (on == hourglass_ || !qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return;
+    hourglass_ = on;
+    if (on)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+QPoint WidgetToolkit::MainWindowTwips() const
+{
+    if (!window_)
+        return {};
+    return WindowTwips(*window_);
+}
+
+PauseTimer& WidgetToolkit::Pause()
+{
+    return pause_;
+}
+
+bool WidgetToolkit::Hourglass() const
+{
+    return hourglass_;
+}

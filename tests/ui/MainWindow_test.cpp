@@ -1,0 +1,252 @@
+#include "game/BusyLock.h"
+#include "game/Console.h"
+#include "support/UiConsole.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString MacroButtonName(int i)
+{
+    return u"txtButton(%1)"_s.arg(i);
+}
+
+} // namespace
+
+TEST(MainWindow, OpensWithEveryNamedControlInItsDesignState)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.window();
+    EXPECT_EQ(w.objectName(), u"frmMain"_s);
+    EXPECT_EQ(w.minimumSize(), w.maximumSize()); // fixed size
+    for (int i = 0; i < 7; ++i) {
+        auto* card = t.find<QComboBox>(u"cmbStart(%1)"_s.arg(i));
+        ASSERT_NE(card, nullptr) << i;
+        EXPECT_TRUE(card->isEditable());
+        EXPECT_EQ(card->count(), 13);
+        EXPECT_EQ(card->itemText(8), u"10"_s);
+        EXPECT_EQ(card->itemText(12), u"A"_s);
+        EXPECT_EQ(card->currentText(), QString());
+    }
+    for (int i = 1; i <= 20; ++i) {
+        auto* button = t.find<QLineEdit>(MacroButtonName(i));
+        ASSERT_NE(button, nullptr) << i;
+        EXPECT_EQ(button->text(), QString::number(i));
+        EXPECT_TRUE(button->isReadOnly());
+    }
+    EXPECT_EQ(t.find<QPushButton>(u"cmdSay"_s)->text(), u"Start"_s);
+    EXPECT_EQ(t.find<QGroupBox>(u"fraWager"_s)->title(), u"Wager"_s);
+    EXPECT_EQ(t.find<QCheckBox>(u"chkAll"_s)->text(), u"All?"_s);
+    EXPECT_EQ(t.find<QPushButton>(u"Command2"_s)->text(), u"dummy"_s);
+    for (const QString& name :
+         {u"fraCurrent"_s, u"txtPlayer"_s, u"lstPlayers"_s, u"optHigher"_s, u"optLower"_s,
+          u"Frame1"_s, u"txtMacroGuide"_s, u"Label1"_s, u"lblPlayerCnt"_s})
+        EXPECT_NE(t.find<QWidget>(name), nullptr) << name.toStdString();
+
+    // The bar holds File, Options and About; the three pop-ups are not on it.
+    QStringList bar;
+    for (QAction* item : w.menuBar()->actions())
+        bar.append(item->text());
+    EXPECT_EQ(bar, (QStringList{u"&File"_s, u"&Options"_s, u"&About"_s}));
+    EXPECT_EQ(t.action(u"mnuExit"_s)->shortcut(), QKeySequence(u"Ctrl+X"_s));
+    EXPECT_EQ(t.action(u"mnuRecover"_s)->shortcut(), QKeySequence(u"Ctrl+R"_s));
+    for (const QString& name : {u"mnuPlayer"_s, u"mnuWager"_s, u"mnuCard"_s})
+        EXPECT_FALSE(t.find<QMenu>(name)->isVisible());
+}
+
+TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.window();
+    t.console().game.RoundState = 2;
+    w.run(BeginBusy);
+
+    EXPECT_FALSE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
+    EXPECT_FALSE(t.find<QMenu>(u"mnuOptions"_s)->menuAction()->isEnabled());
+    EXPECT_FALSE(t.action(u"mnuAbout"_s)->isEnabled());
+    EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
+    for (int i = 1; i <= 20; ++i)
+        EXPECT_FALSE(t.find<QWidget>(MacroButtonName(i))->isEnabled()) << i;
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_EQ(w.focusWidget(), t.find<QWidget>(u"Command2"_s));
+    // The cards, the wager panel and the list stay in the host's hands.
+    EXPECT_TRUE(t.find<QWidget>(u"cmbStart(2)"_s)->isEnabled());
+    EXPECT_TRUE(t.find<QWidget>(u"txtWager"_s)->isEnabled());
+    EXPECT_TRUE(t.find<QWidget>(u"lstPlayers"_s)->isEnabled());
+
+    w.run(EndBusy);
+    EXPECT_TRUE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
+    EXPECT_TRUE(t.action(u"mnuAbout"_s)->isEnabled());
+    EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
+    EXPECT_TRUE(t.find<QWidget>(MacroButtonName(20))->isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(MainWindow, EndBusyLeavesNoPlayersWhenEveryoneHasBeenDrawn)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.window();
+    GameState& g = t.console().game;
+    g.RoundState = 1;
+    g.PlayerCount = 2;
+    g.DrawnCount = 1;
+    w.run(BeginBusy);
+    w.run(EndBusy);
+    EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled()); // one still undrawn
+
+    g.DrawnCount = 2;
+    g.CurrentPlayer = 2;
+    w.run(BeginBusy);
+    w.run(EndBusy);
+    EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
+    EXPECT_EQ(t.find<QLineEdit>(u"txtPlayer"_s)->text(), u"(no players)"_s);
+    EXPECT_EQ(g.CurrentPlayer, 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(MainWindow, PopUpsOpenOnTheRightButtonOnlyAndThePlayerMenuOnlyForASelection)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.window();
+    auto* list = t.find<QListWidget>(u"lstPlayers"_s);
+    auto* mnuPlayer = t.find<QMenu>(u"mnuPlayer"_s);
+    auto* mnuWager = t.find<QMenu>(u"mnuWager"_s);
+    auto* mnuCard = t.find<QMenu>(u"mnuCard"_s);
+    w.run([](Console& c) { c.controls.lstPlayers.Rows = {u"Ann"_s, u"Bob"_s}; });
+    const QPoint onBob = list->visualItemRect(list->item(1)).center();
+
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, onBob);
+    EXPECT_FALSE(mnuPlayer->isVisible()); // nothing selected: no menu
+    EXPECT_EQ(list->currentRow(), -1);    // and the right button selects nothing
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBob);
+    EXPECT_EQ(t.console().controls.lstPlayers.SelectedRow, 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBob);
+    EXPECT_FALSE(mnuPlayer->isVisible());
+    QTest::mouseClick(list->viewport(), Qt::RightButton, {}, onBob);
+    EXPECT_TRUE(mnuPlayer->isVisible());
+    mnuPlayer->hide();
+
+    auto* fraWager = t.find<QWidget>(u"fraWager"_s);
+    auto* fraCurrent = t.find<QWidget>(u"fraCurrent"_s);
+    QTest::mouseClick(fraWager, Qt::LeftButton, {}, QPoint(150, 60));
+    QTest::mouseClick(fraCurrent, Qt::LeftButton, {}, QPoint(100, 40));
+    EXPECT_FALSE(mnuWager->isVisible());
+    EXPECT_FALSE(mnuCard->isVisible());
+    QTest::mouseClick(fraWager, Qt::RightButton, {}, QPoint(150, 60));
+    EXPECT_TRUE(mnuWager->isVisible());
+    EXPECT_TRUE(mnuWager->geometry().contains(fraWager->mapToGlobal(QPoint(150, 60))) ||
+                mnuWager->pos() == fraWager->mapToGlobal(QPoint(150, 60)));
+    mnuWager->hide();
+    QTest::mouseClick(fraCurrent, Qt::RightButton, {}, QPoint(100, 40));
+    EXPECT_TRUE(mnuCard->isVisible());
+    mnuCard->hide();
+}
+
+TEST(MainWindow, MacroHintFollowsTheMouseAndTheBareFrameClearsIt)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    t.console().macros[3].Name = u"Welcome"_s;
+    t.console().macros[4].Name = u"Rules"_s;
+    auto* guide = t.find<QLineEdit>(u"txtMacroGuide"_s);
+    auto* frame = t.find<QWidget>(u"Frame1"_s);
+
+    QTest::mouseMove(t.find<QWidget>(MacroButtonName(3)));
+    EXPECT_EQ(guide->text(), u"Welcome"_s);
+    QTest::mouseMove(t.find<QWidget>(MacroButtonName(4)));
+    EXPECT_EQ(guide->text(), u"Rules"_s);
+    QTest::mouseMove(t.find<QWidget>(MacroButtonName(5))); // a slot without a name
+    EXPECT_EQ(guide->text(), QString());
+    QTest::mouseMove(t.find<QWidget>(MacroButtonName(4)));
+    QTest::mouseMove(frame, QPoint(2, frame->height() - 2));
+    EXPECT_EQ(guide->text(), QString());
+    EXPECT_EQ(t.console().controls.txtMacroGuide.Text, QString());
+}
+
+TEST(MainWindow, HostEditsReachTheStateAndTheStateReachesTheWidgets)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.window();
+    ConsoleState& c = t.console().controls;
+
+    auto* card = t.find<QComboBox>(u"cmbStart(3)"_s);
+    card->setFocus();
+    QTest::keyClicks(card, u"10"_s);
+    EXPECT_EQ(c.cmbStart[3].Text, u"10"_s);
+    card->setCurrentIndex(11); // picked from the list
+    EXPECT_EQ(c.cmbStart[3].Text, u"K"_s);
+
+    auto* wager = t.find<QLineEdit>(u"txtWager"_s);
+    wager->selectAll();
+    QTest::keyClicks(wager, u"7"_s);
+    EXPECT_EQ(c.txtWager.Text, u"7"_s);
+    QTest::mouseClick(t.find<QRadioButton>(u"optLower"_s), Qt::LeftButton);
+    EXPECT_TRUE(c.optLower.Checked);
+    QTest::mouseClick(t.find<QRadioButton>(u"optHigher"_s), Qt::LeftButton);
+    EXPECT_TRUE(c.optHigher.Checked);
+    EXPECT_FALSE(c.optLower.Checked);
+    QTest::mouseClick(t.find<QCheckBox>(u"chkAll"_s), Qt::LeftButton);
+    EXPECT_TRUE(c.chkAll.Checked);
+
+    // The logic clears both guesses, fills a card and disables it, and renames the button.
+    w.run([](Console& console) {
+        ConsoleState& s = console.controls;
+        s.optHigher.Checked = false;
+        s.cmbStart[3].Text = u"Q"_s;
+        s.cmbStart[3].Enabled = false;
+        s.cmdSay.Caption = u"Say Wager"_s;
+        s.lblPlayerCnt.Caption = u"2"_s;
+    });
+    EXPECT_FALSE(t.find<QRadioButton>(u"optHigher"_s)->isChecked());
+    EXPECT_FALSE(t.find<QRadioButton>(u"optLower"_s)->isChecked());
+    EXPECT_EQ(card->currentText(), u"Q"_s);
+    EXPECT_FALSE(card->isEnabled());
+    EXPECT_EQ(t.find<QPushButton>(u"cmdSay"_s)->text(), u"Say Wager"_s);
+    EXPECT_EQ(t.find<QLabel>(u"lblPlayerCnt"_s)->text(), u"2"_s);
+    EXPECT_EQ(c.cmbStart[3].Text, u"Q"_s); // showing is not an edit
+}
+
+TEST(MainWindow, AWiredHandlerRunsOnTheClickAndItsStateIsShown)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.window();
+    int clicked = 0;
+    w.onMacroClick([&clicked](Console& c, int i) {
+        clicked = i;
+        c.controls.txtPlayer.Text = u"macro %1"_s.arg(i);
+    });
+    QTest::mouseClick(t.find<QWidget>(MacroButtonName(12)), Qt::LeftButton);
+    EXPECT_EQ(clicked, 12);
+    EXPECT_EQ(t.find<QLineEdit>(u"txtPlayer"_s)->text(), u"macro 12"_s);
+
+    w.run(BeginBusy); // a disabled macro button does not react
+    clicked = 0;
+    QTest::mouseClick(t.find<QWidget>(MacroButtonName(12)), Qt::LeftButton);
+    EXPECT_EQ(clicked, 0);
+    w.run(EndBusy);
+}

@@ -1,0 +1,182 @@
+#include "game/Console.h"
+#include "support/UiConsole.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QLockFile>
+#include <QMenu>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList IniLines(const QStringList& keys)
+{
+    return QStringList{u"[Settings]"_s} + keys;
+}
+
+QStringList CheckedSpeeds(UiConsole& t)
+{
+    QStringList checked;
+    for (const QString& name : {u"mnuVeryFast"_s, u"mnuFast"_s, u"mnuMedium"_s, u"mnuSlow"_s}) {
+        if (t.action(name)->isChecked())
+            checked.append(name);
+    }
+    return checked;
+}
+
+} // namespace
+
+TEST(Startup, ASecondConsoleInTheSameFolderIsRefusedAndTouchesNothing)
+{
+    UiConsole t;
+    QLockFile first(t.path(u"quillo.lock"_s));
+    ASSERT_TRUE(first.tryLock(0));
+
+    EXPECT_EQ(t.start(), ConsoleSession::Outcome::AlreadyRunning);
+    ASSERT_EQ(t.boxes.size(), 1);
+    EXPECT_EQ(t.boxes[0].text, u"Quillo is already running!"_s);
+    EXPECT_EQ(t.boxes[0].title, u"Quillo"_s);
+    EXPECT_TRUE(t.room.Calls().isEmpty()); // the chat link was never opened
+    EXPECT_EQ(t.session.Window(), nullptr);
+    EXPECT_FALSE(QFile::exists(t.path(u"quillo.ini"_s)));
+
+    // Another folder is another console.
+    UiConsole other;
+    EXPECT_EQ(other.start(), ConsoleSession::Outcome::Running);
+}
+
+TEST(Startup, AChatLayerThatWillNotOpenEndsTheStartWithError10001)
+{
+    UiConsole t;
+    t.room.SetInitResult(3);
+    EXPECT_EQ(t.start(), ConsoleSession::Outcome::ChatFailed);
+    ASSERT_EQ(t.boxes.size(), 1);
+    EXPECT_EQ(t.boxes[0].kind, WidgetToolkit::ShownBox::Kind::Error);
+    EXPECT_TRUE(t.boxes[0].text.contains(u"10001"_s));
+    EXPECT_TRUE(t.boxes[0].text.contains(u"Failed to initialize DDE layer"_s));
+    EXPECT_EQ(t.room.CountCalls(u"DapiRegister"_s), 0);
+    EXPECT_FALSE(QFile::exists(t.path(u"quillo.ini"_s)));
+    t.session.Shutdown(); // nothing to shut down after a refused start
+    EXPECT_EQ(t.room.CountCalls(u"KillDDE"_s), 0);
+}
+
+TEST(Startup, AppliesTheSettingsToTheWindow)
+{
+    UiConsole t;
+    t.writeSettings(IniLines(
+        {u"Delay= 2 "_s, u"OnTop=True"_s, u"Start= 25 "_s, u"Points=True"_s, u"DayOfWeek=True"_s}));
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.window();
+    EXPECT_EQ(w.windowTitle(), u"QO Single V3.0.0"_s);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(t.room.CountCalls(u"DapiRegister"_s), 1);
+    EXPECT_EQ(CheckedSpeeds(t), QStringList{u"mnuMedium"_s});
+    EXPECT_TRUE(t.action(u"mnuOnTop"_s)->isChecked());
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(t.action(u"mnuMonthlyDOW"_s)->isChecked());
+    EXPECT_FALSE(t.action(u"mnuMonthlyAll"_s)->isChecked());
+    EXPECT_TRUE(t.find<QMenu>(u"mnuList"_s)->menuAction()->isEnabled());
+    EXPECT_EQ(t.find<QLineEdit>(u"txtWager"_s)->text(), u"25"_s);
+}
+
+TEST(Startup, PointsClearDisablesTheListAndUnchecksBothModes)
+{
+    UiConsole t;
+    t.writeSettings(IniLines({u"Points=False"_s, u"DayOfWeek=True"_s}));
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    EXPECT_FALSE(t.find<QMenu>(u"mnuList"_s)->menuAction()->isEnabled());
+    EXPECT_FALSE(t.action(u"mnuMonthlyDOW"_s)->isChecked());
+    EXPECT_FALSE(t.action(u"mnuMonthlyAll"_s)->isChecked());
+    EXPECT_FALSE(t.action(u"mnuOnTop"_s)->isChecked());
+    EXPECT_FALSE(t.window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+TEST(Startup, ADelayOutOfRangeStartsAsFastAndIsSavedAsOne)
+{
+    UiConsole t;
+    t.writeSettings(IniLines({u"Delay= 7 "_s}));
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    EXPECT_EQ(CheckedSpeeds(t), QStringList{u"mnuFast"_s});
+    EXPECT_EQ(t.console().settings.Delay, 1);
+    t.window().close();
+    EXPECT_TRUE(t.settingsText().contains(u"\r\nDelay= 1 \r\n"_s));
+}
+
+TEST(Startup, PositionComesFromTwipsAndTheLivePositionIsWrittenBack)
+{
+    UiConsole t;
+    t.writeSettings(IniLines({u"Left= 1500 "_s, u"Top= 1200 "_s}));
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    const int dpi = t.window().logicalDpiX();
+    EXPECT_EQ(t.window().pos(), QPoint(1500 * dpi / 1440, 1200 * t.window().logicalDpiY() / 1440));
+
+    t.window().move(200, 100);
+    t.window().close();
+    EXPECT_TRUE(t.settingsText().contains(u"\r\nLeft= %1 \r\n"_s.arg(200 * 1440 / dpi)));
+    EXPECT_TRUE(t.settingsText().contains(
+        u"\r\nTop= %1 \r\n"_s.arg(100 * 1440 / t.window().logicalDpiY())));
+}
+
+TEST(Startup, ALeftOfZeroKeepsTheDesignPosition)
+{
+    UiConsole design;
+    ASSERT_EQ(design.start(), ConsoleSession::Outcome::Running);
+    UiConsole t;
+    t.writeSettings(IniLines({u"Left= 0 "_s, u"Top= 500 "_s}));
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    EXPECT_EQ(t.window().pos(), design.window().pos());
+}
+
+TEST(Startup, AnUnreadableSettingsFileEndsTheStartWithoutAShutdown)
+{
+    UiConsole t;
+    t.writeSettings(IniLines({u"Delay=fast"_s}));
+    const QString before = t.settingsText();
+    EXPECT_EQ(t.start(), ConsoleSession::Outcome::SettingsFailed);
+    ASSERT_FALSE(t.boxes.isEmpty());
+    EXPECT_EQ(t.boxes.last().title, u"Program Exiting"_s);
+    EXPECT_FALSE(t.window().isVisible());
+    t.session.Shutdown();
+    EXPECT_EQ(t.room.CountCalls(u"DapiUnregister"_s), 0);
+    EXPECT_EQ(t.settingsText(), before);
+}
+
+TEST(Shutdown, RunsOnceInOrderWhicheverWayTheConsoleEnds)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    int ended = 0;
+    QObject::connect(&t.session, &ConsoleSession::ended, [&ended] { ++ended; });
+    t.action(u"mnuExit"_s)->trigger();
+    EXPECT_FALSE(t.window().isVisible());
+    EXPECT_TRUE(QFile::exists(t.path(u"quillo.ini"_s)));
+    t.session.Shutdown();
+    t.window().close();
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(t.room.CountCalls(u"DapiUnregister"_s), 1);
+    EXPECT_EQ(t.room.CountCalls(u"KillDDE"_s), 1);
+    const auto& calls = t.room.Calls();
+    ASSERT_GE(calls.size(), 2);
+    EXPECT_EQ(calls[calls.size() - 2].Function, u"DapiUnregister"_s);
+    EXPECT_EQ(calls.last().Function, u"KillDDE"_s);
+    EXPECT_FALSE(t.room.IsOpen());
+}
+
+TEST(Shutdown, ATerminationSignalSavesTheSettingsAndClosesTheLink)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    t.session.HandleStopSignals();
+    t.console().settings.Start = 42;
+    std::raise(SIGTERM);
+    ASSERT_TRUE(WaitUntil([&t] { return t.session.IsShutDown(); }));
+    EXPECT_TRUE(t.settingsText().contains(u"\r\nStart= 42 \r\n"_s));
+    EXPECT_EQ(t.room.CountCalls(u"KillDDE"_s), 1);
+}

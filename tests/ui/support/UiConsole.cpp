@@ -1,0 +1,83 @@
+#include "UiConsole.h"
+
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
+
+UiConsole::UiConsole()
+    : clock(QDateTime(QDate(2003, 3, 1), QTime(21, 5))),
+      session(room, clock, folder.path(), QStringLiteral("quillo"), {200, 2000})
+{
+    session.Toolkit().SetBoxAnswerer([this](const WidgetToolkit::ShownBox& shown) {
+        boxes.append(shown);
+        if (answers.empty())
+            return Toolkit::Answer::Cancel;
+        const auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    });
+    session.Toolkit().SetFileAnswerer([](const QString&, bool) { return std::nullopt; });
+}
+
+UiConsole::~UiConsole()
+{
+    session.Toolkit().SetHourglass(false);
+}
+
+void UiConsole::writeSettings(const QStringList& lines)
+{
+    QFile file(path(QStringLiteral("quillo.ini")));
+    if (file.open(QIODevice::WriteOnly))
+        file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n")).toLatin1());
+}
+
+QString UiConsole::settingsText() const
+{
+    QFile file(path(QStringLiteral("quillo.ini")));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(file.readAll());
+}
+
+QString UiConsole::path(const QString& fileName) const
+{
+    return QDir(folder.path()).filePath(fileName);
+}
+
+ConsoleSession::Outcome UiConsole::start()
+{
+    return session.Start();
+}
+
+MainWindow& UiConsole::window()
+{
+    return *session.Window();
+}
+
+Console& UiConsole::console()
+{
+    return session.console();
+}
+
+QAction* UiConsole::action(const QString& name)
+{
+    return window().findChild<QAction*>(name);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!condition()) {
+        if (waited.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(2);
+    }
+    return true;
+}

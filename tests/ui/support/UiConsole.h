@@ -1,0 +1,50 @@
+#pragma once
+
+#include "chat/PracticeRoom.h"
+#include "support/FixedClock.h"
+#include "ui/ConsoleSession.h"
+#include "ui/MainWindow.h"
+#include "ui/WidgetToolkit.h"
+
+#include <QList>
+#include <QTemporaryDir>
+
+#include <deque>
+
+class QAction;
+class QMenu;
+
+// A whole console run for a UI test: a fresh program folder, the practice room, the real
+// windows and toolkit, and every message box answered from a queue (Cancel when it runs dry)
+// and recorded, so no test blocks on a modal box.
+struct UiConsole
+{
+    UiConsole();
+    ~UiConsole();
+
+    // Writes quillo.ini (lines joined with CR LF, an empty line closing the section).
+    void writeSettings(const QStringList& lines);
+    QString settingsText() const;
+    QString path(const QString& fileName) const;
+
+    ConsoleSession::Outcome start();
+    MainWindow& window();
+    Console& console();
+    template <typename T> T* find(const QString& name);
+    QAction* action(const QString& name);
+
+    QTemporaryDir folder;
+    PracticeRoom room;
+    FixedClock clock;
+    ConsoleSession session;
+    QList<WidgetToolkit::ShownBox> boxes;
+    std::deque<Toolkit::Answer> answers;
+};
+
+template <typename T> T* UiConsole::find(const QString& name)
+{
+    return window().findChild<T*>(name);
+}
+
+// Runs the event loop until the condition holds or the time is up; false on time-out.
+bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 3000);
