@@ -143,7 +143,9 @@ void ConsoleBinding::showMenus()
     const MainMenus& m = w_.menus;
     ShowMenu(m.mnuFile->menuAction(), c.mnuFile);
     ShowMenu(m.mnuList->menuAction(), c.mnuList);
-    ShowMenu(m.mnuRecover, c.mnuRecover);
+    // A disabled menu does not stop its items' shortcuts: the lock must reach them too.
+    ShowMenu(m.mnuRecover, {c.mnuRecover.Enabled && c.mnuFile.Enabled, false});
+    m.mnuExit->setEnabled(c.mnuFile.Enabled);
     ShowMenu(m.mnuOptions->menuAction(), c.mnuOptions);
     ShowMenu(m.mnuVeryFast, c.mnuVeryFast);
     ShowMenu(m.mnuFast, c.mnuFast);

@@ -111,7 +111,9 @@ std::optional<QString> WidgetToolkit::SaveFileName(const QString& filter, const 
         return fileAnswerer_(dialogFilter, true);
     const QString start =
         suggested.isEmpty() ? startFolder_ : QDir(startFolder_).filePath(suggested);
-    const QString name = QFileDialog::getSaveFileName(window_, QString(), start, dialogFilter);
+    // The callers ask before replacing a file, once they know the full name.
+    const QString name = QFileDialog::getSaveFileName(window_, QString(), start, dialogFilter,
+                                                      nullptr, QFileDialog::DontConfirmOverwrite);
     if (name.isEmpty())
         return std::nullopt;
     return QDir::toNativeSeparators(name);

@@ -1,4 +1,5 @@
 #include "chat/Cp1252.h"
+#include "game/Corrections.h"
 #include "game/FixedLines.h"
 #include "game/NumberText.h"
 #include "records/Recovery.h"
@@ -239,9 +240,9 @@ TEST(Recovery, SkipsBlankPlayerLinesAndMatchesLoggedNamesExactly)
 {
     GameTable t;
     writeFile(t.console.settings.PlayersFile, u"Ann\r\n\r\nbob\r\n\r\nCy\r\n"_s);
-    writeFile(t.console.settings.LogFile,
-              LogHeader + Sep + u"Bob\r\n 10    5  10     lower\r\n 0     7\r\n"_s + Sep +
-                  u"Cy\r\n 10    K  2      lower\r\n"_s);
+    writeFile(t.console.settings.LogFile, LogHeader + Sep +
+                                              u"Bob\r\n 10    5  10     lower\r\n 0     7\r\n"_s +
+                                              Sep + u"Cy\r\n 10    K  2      lower\r\n"_s);
     RecoverGame(t.console);
     const Console& c = t.console;
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
@@ -340,4 +341,26 @@ TEST(Recovery, AnUnreadableLogIsReportedWithItsPath)
         EXPECT_EQ(t.console.game.PlayerCount, 0);
         EXPECT_EQ(t.console.game.RoundState, 0);
     }
+}
+
+TEST(Recovery, ATurnWithAFixedCardResumesAtTheCorrectedWager)
+{
+    GameTable t;
+    t.openWith({u"Bob"_s});
+    t.click();
+    face(t, u"5"_s);
+    wager(t, u"5"_s, true);
+    reveal(t, u"3"_s); // picked wrong: a loss, 5
+    mnuFixCard_Click(t.console);
+    ASSERT_EQ(t.console.game.RoundState, 4);
+    reveal(t, u"9"_s); // the right card: a win, 15
+    ASSERT_EQ(t.console.game.current().Score, 15.0f);
+
+    // Both results logged a wager line over the 5, and recovery counts both: the turn goes on
+    // over the 5 in box 1 with the score before the corrected wager.
+    Expected e;
+    e.roster = {{u"Bob"_s, {10, true}}};
+    e.current = u"Bob"_s;
+    e.cards = QStringList{u"5"_s, u"5"_s};
+    expectRecovered(t, e, "after a fixed card");
 }

@@ -32,8 +32,9 @@ std::optional<QString> FakeToolkit::OpenFileName(const QString& filter)
     return name;
 }
 
-std::optional<QString> FakeToolkit::SaveFileName(const QString& filter, const QString&)
+std::optional<QString> FakeToolkit::SaveFileName(const QString& filter, const QString& suggested)
 {
+    SuggestedNames.append(suggested);
     return OpenFileName(filter);
 }
 

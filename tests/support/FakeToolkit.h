@@ -40,7 +40,8 @@ public:
     QList<Box> Boxes;
     QList<Box> Questions;
     QStringList FileFilters;
-    QList<int> Pauses; // ticks of each pause, in order
+    QStringList SuggestedNames; // what each save dialog started with
+    QList<int> Pauses;          // ticks of each pause, in order
     int ProcessEventsCalls = 0;
     bool Hourglass = false;
     QPoint WindowTwips{1440, 1080}; // what MainWindowTwips answers

@@ -83,6 +83,8 @@ TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
     EXPECT_FALSE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
     EXPECT_FALSE(t.find<QMenu>(u"mnuOptions"_s)->menuAction()->isEnabled());
     EXPECT_FALSE(t.action(u"mnuAbout"_s)->isEnabled());
+    EXPECT_FALSE(t.action(u"mnuRecover"_s)->isEnabled()); // Ctrl+R is locked out too
+    EXPECT_FALSE(t.action(u"mnuExit"_s)->isEnabled());
     EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
     for (int i = 1; i <= 20; ++i)
         EXPECT_FALSE(t.find<QWidget>(MacroButtonName(i))->isEnabled()) << i;
@@ -97,6 +99,7 @@ TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
     w.run(EndBusy);
     EXPECT_TRUE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
     EXPECT_TRUE(t.action(u"mnuAbout"_s)->isEnabled());
+    EXPECT_TRUE(t.action(u"mnuRecover"_s)->isEnabled());
     EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
     EXPECT_TRUE(t.find<QWidget>(MacroButtonName(20))->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -249,4 +252,38 @@ TEST(MainWindow, AWiredHandlerRunsOnTheClickAndItsStateIsShown)
     QTest::mouseClick(t.find<QWidget>(MacroButtonName(12)), Qt::LeftButton);
     EXPECT_EQ(clicked, 0);
     w.run(EndBusy);
+}
+
+TEST(MainWindow, ARefusedWagerKeepsTheFocusAndSwallowsTheClickThatTookIt)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.window();
+    w.activateWindow();
+    ASSERT_TRUE(WaitUntil([&w] { return w.isActiveWindow(); }));
+    int checks = 0;
+    int says = 0;
+    w.onWagerValidate([&checks](Console& c) {
+        ++checks;
+        const bool number = c.controls.txtWager.Text != u"abc"_s;
+        if (!number)
+            c.controls.txtWager.Text = u"10"_s;
+        return number;
+    });
+    w.onClick(u"cmdSay"_s, [&says](Console&) { ++says; });
+    auto* wager = t.find<QLineEdit>(u"txtWager"_s);
+    auto* say = t.find<QPushButton>(u"cmdSay"_s);
+
+    wager->setFocus();
+    wager->selectAll();
+    QTest::keyClicks(wager, u"abc"_s);
+    QTest::mouseClick(say, Qt::LeftButton);
+    EXPECT_EQ(checks, 1);
+    EXPECT_EQ(says, 0);
+    EXPECT_EQ(w.focusWidget(), wager);
+    EXPECT_EQ(wager->text(), u"10"_s);
+
+    QTest::mouseClick(say, Qt::LeftButton); // accepted now: the click goes through
+    EXPECT_EQ(checks, 2);
+    EXPECT_EQ(says, 1);
 }

@@ -132,6 +132,12 @@ TEST(Startup, ALeftOfZeroKeepsTheDesignPosition)
     t.writeSettings(IniLines({u"Left= 0 "_s, u"Top= 500 "_s}));
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     EXPECT_EQ(t.window().pos(), design.window().pos());
+
+    // A place on a screen that is no longer there would put the console out of reach.
+    UiConsole gone;
+    gone.writeSettings(IniLines({u"Left= 30000 "_s, u"Top= 30000 "_s}));
+    ASSERT_EQ(gone.start(), ConsoleSession::Outcome::Running);
+    EXPECT_EQ(gone.window().pos(), design.window().pos());
 }
 
 TEST(Startup, AnUnreadableSettingsFileEndsTheStartWithoutAShutdown)

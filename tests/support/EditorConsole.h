@@ -1,0 +1,24 @@
+#pragma once
+
+#include "TestConsole.h"
+#include "macros/MacroRecord.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// A test console for the macro editor: the built-ins and three macros of the host's
+// (1 "Hello", 3 "Rules" with two lines, 5 "Bye").
+struct EditorConsole : TestConsole
+{
+    EditorConsole();
+
+    MacroRecord& macro(int slot);
+    QStringList filesInFolder() const;
+};
+
+// A file's bytes; empty when it cannot be read.
+QByteArray FileBytes(const QString& path);
+
+// Writes a file whole; false when it cannot be written.
+bool WriteBytes(const QString& path, const QByteArray& bytes);
