@@ -3,6 +3,7 @@
 #include "game/FixedLines.h"
 #include "game/NumberText.h"
 #include "records/Recovery.h"
+#include "support/FileBytes.h"
 #include "support/GameTable.h"
 
 #include <QDir>
@@ -18,9 +19,7 @@ namespace {
 
 void writeFile(const QString& path, const QString& text)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(ToCp1252(text));
+    ASSERT_TRUE(WriteBytes(path, ToCp1252(text)));
 }
 
 const QString LogHeader = u"×××  Single Player Version 3.0.0  ×××\r\nQOPMarch03.txt\r\n"

@@ -1,10 +1,10 @@
 #include "chat/Cp1252.h"
 #include "game/Console.h"
+#include "support/FileBytes.h"
 #include "support/UiConsole.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -19,15 +19,7 @@ namespace {
 
 void writeFile(const QString& path, const QString& text)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(ToCp1252(text));
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    ASSERT_TRUE(WriteBytes(path, ToCp1252(text)));
 }
 
 } // namespace
@@ -57,7 +49,7 @@ TEST(RecordsMenus, MonthlyModesSaveAndListFromTheMenus)
     c.game.PlayerTable[1].Name = u"Ann"_s;
     c.game.PlayerTable[1].Score = 1250;
     t.action(u"mnuMSave"_s)->trigger();
-    EXPECT_EQ(readFile(c.settings.MonthlyFile), QByteArray("[Monthly]\r\nAnn= 1250 \r\n"));
+    EXPECT_EQ(ReadBytes(c.settings.MonthlyFile), QByteArray("[Monthly]\r\nAnn= 1250 \r\n"));
     EXPECT_TRUE(t.boxes.isEmpty());
 
     t.action(u"mnuMThis"_s)->trigger();
