@@ -363,3 +363,20 @@ TEST(Recovery, ATurnWithAFixedCardResumesAtTheCorrectedWager)
     e.cards = QStringList{u"5"_s, u"5"_s};
     expectRecovered(t, e, "after a fixed card");
 }
+
+TEST(Recovery, ATurnWithMoreLoggedLinesThanCardsStillRecovers)
+{
+    GameTable t;
+    writeFile(t.console.settings.PlayersFile, u"Ann\r\n"_s);
+    QString log = LogHeader + Sep + u"Ann\r\n"_s;
+    for (int i = 0; i < 8; ++i) // six cards, two of them fixed
+        log += u" 10    5  1      higher\r\n"_s;
+    writeFile(t.console.settings.LogFile, log + u" 17    9\r\n"_s);
+    RecoverGame(t.console);
+    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+    ASSERT_EQ(t.console.game.PlayerCount, 1);
+    EXPECT_EQ(t.console.game.PlayerTable[1].Score, 17.0f);
+    EXPECT_TRUE(t.console.game.PlayerTable[1].Drawn);
+    EXPECT_EQ(t.console.game.RoundState, 1);
+    EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
+}
