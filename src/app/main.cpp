@@ -1,4 +1,6 @@
+#include "chat/ChatClientChoice.h"
 #include "chat/PracticeRoom.h"
+#include "chat/SocketChatClient.h"
 #include "game/SystemClock.h"
 #include "records/ProgramFolder.h"
 #include "ui/AppIcon.h"
@@ -10,6 +12,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv)
 {
@@ -21,10 +24,23 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QuilloIcon());
 
-    // Until a real chat client is connected, the console plays in the practice room.
-    PracticeRoom room;
+    // A chat client named on the command line (or in QUILLO_CHAT_CLIENT) is another program
+    // reached over its socket; without one the console plays in the practice room.
+    const QString socket =
+        ChatClientSocket(QCoreApplication::arguments(), qEnvironmentVariable("QUILLO_CHAT_CLIENT"));
+    std::unique_ptr<PracticeRoom> room;
+    std::unique_ptr<SocketChatClient> remote;
+    ChatClient* client = nullptr;
+    if (socket.isEmpty()) {
+        room = std::make_unique<PracticeRoom>();
+        client = room.get();
+    } else {
+        remote = std::make_unique<SocketChatClient>(socket);
+        client = remote.get();
+    }
+
     SystemClock clock;
-    ConsoleSession session(room, clock, ProgramFolder(QCoreApplication::applicationDirPath()),
+    ConsoleSession session(*client, clock, ProgramFolder(QCoreApplication::applicationDirPath()),
                            QCoreApplication::applicationName());
     if (session.Start() != ConsoleSession::Outcome::Running)
         return 1;
@@ -32,8 +48,11 @@ int main(int argc, char** argv)
     QObject::connect(&session, &ConsoleSession::ended, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
 
-    PracticeRoomWindow roomWindow(room);
-    roomWindow.placeBeside(*session.Window());
-    roomWindow.show();
+    std::unique_ptr<PracticeRoomWindow> roomWindow;
+    if (room) {
+        roomWindow = std::make_unique<PracticeRoomWindow>(*room);
+        roomWindow->placeBeside(*session.Window());
+        roomWindow->show();
+    }
     return QApplication::exec();
 }

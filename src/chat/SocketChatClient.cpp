@@ -130,6 +130,10 @@ std::optional<QByteArray> SocketChatClient::awaitStatus()
         socket_.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
     }
     waiting_ = false;
+    // What came behind the status (the chat text, often in the same packet) waits for the loop.
+    for (ChatMessage& message : incoming_)
+        keepForLater(std::move(message));
+    incoming_.clear();
     if (!status)
         drop(); // no answer in time: this peer cannot be trusted with the next call either
     return status;

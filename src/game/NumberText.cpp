@@ -94,7 +94,7 @@ std::optional<std::int16_t> ToInt16(double value)
     return static_cast<std::int16_t>(rounded);
 }
 
-std::optional<double> ParseNumber(QStringView text)
+QStringView TrimBlanks(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -102,10 +102,16 @@ std::optional<double> ParseNumber(QStringView text)
         ++begin;
     while (end > begin && isBlank(text[end - 1]))
         --end;
+    return text.sliced(begin, end - begin);
+}
+
+std::optional<double> ParseNumber(QStringView text)
+{
+    const QStringView number = TrimBlanks(text);
     std::string ascii;
-    ascii.reserve(static_cast<std::size_t>(end - begin));
-    for (qsizetype i = begin; i < end; ++i) {
-        const char16_t c = text[i].unicode();
+    ascii.reserve(static_cast<std::size_t>(number.size()));
+    for (const QChar ch : number) {
+        const char16_t c = ch.unicode();
         if (c > 127)
             return std::nullopt;
         ascii.push_back(static_cast<char>(c));

@@ -20,6 +20,9 @@ double RoundHalfEven(double value);
 // Rounds halves to even and checks the 16-bit range; empty when it does not fit.
 std::optional<std::int16_t> ToInt16(double value);
 
+// The text without the blanks and tabs around it.
+QStringView TrimBlanks(QStringView text);
+
 // A decimal number with blanks around it: optional sign, digits, optional point and fraction,
 // optional exponent. Empty for anything else (letters, "inf", "nan", an empty text).
 std::optional<double> ParseNumber(QStringView text);

@@ -1,5 +1,7 @@
 #include "game/WagerText.h"
 
+#include "game/NumberText.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -8,11 +10,6 @@
 #include <string>
 
 namespace {
-
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
 
 bool isDigit(QChar c)
 {
@@ -23,16 +20,12 @@ bool isDigit(QChar c)
 
 std::optional<float> ParseWager(QStringView text, QStringView decimalSeparator)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
-        ++begin;
-    while (end > begin && isBlank(text[end - 1]))
-        --end;
+    text = TrimBlanks(text);
+    const qsizetype end = text.size();
 
     std::string digits; // the number in the "C" form from_chars reads
     bool negative = false;
-    qsizetype i = begin;
+    qsizetype i = 0;
     if (i < end && (text[i] == u'+' || text[i] == u'-')) {
         negative = text[i] == u'-';
         ++i;

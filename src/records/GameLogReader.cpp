@@ -88,8 +88,6 @@ GameLogContents ReadGameLogText(const QString& text)
             joined += lines[++i];
         if (!readTurnLine(joined, *turn))
             return fail(LogFault::BadLine, i);
-        if (turn->Cards.size() > MaxLoggedCards)
-            return fail(LogFault::TooManyCards, i);
     }
     return log;
 }

@@ -21,11 +21,7 @@ enum class LogFault
     ShortHeader, // the file ends before the "Host=" line
     NoHostLine,  // the fourth line does not begin with "Host="
     BadLine,     // a wager or closing line whose fields do not read
-    TooManyCards // more card lines in one block than a turn can have
 };
-
-// A turn logs at most its face-up card and six turned cards; one more is tolerated.
-inline constexpr int MaxLoggedCards = 8;
 
 struct GameLogContents
 {
@@ -39,4 +35,5 @@ struct GameLogContents
 // blocks of a separator, a name and the turn's wager and closing lines. Whatever a name looks
 // like, the line after a separator is a name. Wager and closing lines are read as fields
 // separated by blanks: score, card, and on a wager line the wager and "higher" or "lower".
+// A block may hold more card lines than a turn has cards: every Fix Card adds a wager line.
 GameLogContents ReadGameLogText(const QString& text);

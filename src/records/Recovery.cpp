@@ -45,8 +45,6 @@ FileError logFaultError(LogFault fault)
     switch (fault) {
     case LogFault::ShortHeader:
         return FaultError(FileFault::PastEnd);
-    case LogFault::TooManyCards:
-        return FaultError(FileFault::TooManyLines);
     case LogFault::NoHostLine:
     case LogFault::BadLine:
         break;

@@ -1,16 +1,18 @@
 #include "ui/HandlerWiring.h"
 
 #include "chat/SpeedMenu.h"
+#include "game/Corrections.h"
+#include "game/Roster.h"
+#include "game/RoundFlow.h"
+#include "macros/MacroPlayback.h"
+#include "records/MonthlyPoints.h"
+#include "records/Recovery.h"
 #include "ui/MainWindow.h"
 #include "ui/frmMacro.h"
 #include "ui/frmSettings.h"
 
 // The one place where a control meets its handler. A control without a line here does
-// nothing when clicked. Still to be connected, as their handlers arrive:
-//     cmdSay (round flow), txtButton(1..20) (macro playback, onMacroClick),
-//     mnuPDelete, mnuPSayScore (roster), mnuFix, mnuFixCard, chkAll, the wager check
-//     (corrections, onWagerValidate), mnuMonthlyAll, mnuMonthlyDOW, mnuMSave, mnuMThis,
-//     mnuMOther (monthly points), mnuRecover (recovery).
+// nothing when clicked.
 void WireHandlers(MainWindow& window)
 {
     window.onAction(QStringLiteral("mnuVeryFast"), mnuVeryFast_Click);
@@ -21,4 +23,20 @@ void WireHandlers(MainWindow& window)
                     [&window](Console& c) { window.openDialog(new frmSettings(c, &window)); });
     window.onAction(QStringLiteral("mnuEditMacros"),
                     [&window](Console& c) { window.openDialog(new frmMacro(c, &window)); });
+
+    window.onClick(QStringLiteral("cmdSay"), cmdSay_Click);
+    window.onMacroClick(txtButton_Click);
+    window.onAction(QStringLiteral("mnuPDelete"), mnuPDelete_Click);
+    window.onAction(QStringLiteral("mnuPSayScore"), mnuPSayScore_Click);
+    window.onAction(QStringLiteral("mnuFix"), mnuFix_Click);
+    window.onAction(QStringLiteral("mnuFixCard"), mnuFixCard_Click);
+    window.onClick(QStringLiteral("chkAll"), chkAll_Click);
+    window.onWagerValidate(txtWager_Validate);
+
+    window.onAction(QStringLiteral("mnuMonthlyAll"), mnuMonthlyAll_Click);
+    window.onAction(QStringLiteral("mnuMonthlyDOW"), mnuMonthlyDOW_Click);
+    window.onAction(QStringLiteral("mnuMSave"), mnuMSave_Click);
+    window.onAction(QStringLiteral("mnuMThis"), mnuMThis_Click);
+    window.onAction(QStringLiteral("mnuMOther"), mnuMOther_Click);
+    window.onAction(QStringLiteral("mnuRecover"), RecoverGame);
 }

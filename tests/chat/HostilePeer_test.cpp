@@ -149,3 +149,14 @@ TEST(HostilePeer, ChatTextSentBeforeTheStatusReachesOnTextFromTheEventLoop)
         t.toolkit.ProcessEvents();
     EXPECT_EQ(t.chat.ReceivedText, u"ab"_s); // the newer text wins
 }
+
+TEST(HostilePeer, ChatTextInTheSamePacketAsItsStatusIsNotLost)
+{
+    HostileCase t({QByteArray("STATUS 0\nTEXT behind%20the%20status\n")});
+    ASSERT_TRUE(t.chat.InitDDE());
+    t.chat.ReceivedText.clear();
+    t.chat.RequestAllText();
+    for (int i = 0; i < 50 && t.chat.ReceivedText.isEmpty(); ++i)
+        t.toolkit.ProcessEvents();
+    EXPECT_EQ(t.chat.ReceivedText, u"behind the status"_s);
+}

@@ -217,3 +217,31 @@ TEST(Corrections, WagerBoxAndAllFillInTheScore)
     chkAll_Click(c);
     EXPECT_EQ(c.controls.txtWager.Text, u"4"_s);
 }
+
+TEST(Corrections, FixCardBetweenTurnsReopensTheLastTurnUnlessItsPlayerIsGone)
+{
+    GameTable t;
+    Console& c = t.console;
+    t.openWith({u"Ann"_s, u"Bob"_s});
+    t.drawOnly(u"Bob"_s);
+    c.controls.cmbStart[0].Text = u"5"_s;
+    play(t, u"10"_s, true, u"3"_s); // Bob loses all; Ann is still to play
+    ASSERT_EQ(c.game.RoundState, 1);
+    ASSERT_EQ(c.game.current().Name, u"Bob"_s);
+
+    mnuFixCard_Click(c);
+    EXPECT_EQ(c.game.RoundState, 4);
+    EXPECT_EQ(c.game.current().Score, 10.0f);
+    EXPECT_EQ(c.game.CardIndex, 1);
+    EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
+
+    // Bob deleted after his turn: nobody to give the points back to.
+    t.click(); // scores the loss again, back to the draw
+    ASSERT_EQ(c.game.RoundState, 1);
+    c.controls.lstPlayers.SelectedRow = c.game.CurrentPlayer - 1;
+    mnuPDelete_Click(c);
+    mnuFixCard_Click(c);
+    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.CurrentPlayer, 0);
+    EXPECT_EQ(c.game.PlayerTable[0].Score, 0.0f);
+}

@@ -26,7 +26,7 @@ TEST(MacroEditorFiles, ClosingWithChangesAndNoFileOpensSaveAsAndCancellingStillC
     EXPECT_TRUE(t.toolkit.Questions.isEmpty());
     EXPECT_EQ(t.macro(1).Text, u"Welcome!"_s); // kept in the set for this run
     EXPECT_TRUE(t.console.settings.MacroFile.isEmpty());
-    EXPECT_TRUE(FileBytes(t.path(u"quillo.ini"_s)).contains("\r\nMacroFile=\r\n"));
+    EXPECT_TRUE(ReadBytes(t.path(u"quillo.ini"_s)).contains("\r\nMacroFile=\r\n"));
     EXPECT_EQ(t.filesInFolder(), QStringList{u"quillo.ini"_s});
     EXPECT_TRUE(t.console.controls.Visible);
 }
@@ -43,9 +43,9 @@ TEST(MacroEditorFiles, ClosingWithChangesSavesToTheNamedFileWithoutAskingAndReco
     EXPECT_TRUE(editor.Form_Unload());
     EXPECT_TRUE(t.toolkit.Questions.isEmpty());
     EXPECT_TRUE(t.toolkit.FileFilters.isEmpty());
-    EXPECT_TRUE(FileBytes(file).contains("[Macro  5 ]\r\nFarewell\r\nThanks for coming\r\n"));
+    EXPECT_TRUE(ReadBytes(file).contains("[Macro  5 ]\r\nFarewell\r\nThanks for coming\r\n"));
     EXPECT_FALSE(t.toolkit.Hourglass);
-    EXPECT_TRUE(FileBytes(t.path(u"quillo.ini"_s))
+    EXPECT_TRUE(ReadBytes(t.path(u"quillo.ini"_s))
                     .contains(QByteArray("\r\nMacroFile=" + file.toLocal8Bit() + "\r\n")));
 }
 
@@ -104,7 +104,7 @@ TEST(MacroEditorFiles, SaveAsAddsTheExtensionAndAsksBeforeReplacingAFile)
     EXPECT_TRUE(editor.mnuSaveAs_Click());
     EXPECT_EQ(t.console.settings.MacroFile, t.path(u"set.txt"_s));
     EXPECT_TRUE(
-        FileBytes(t.path(u"set.txt"_s)).contains("[Macro  1 ]\r\nHello\r\nHi everyone\r\n"));
+        ReadBytes(t.path(u"set.txt"_s)).contains("[Macro  1 ]\r\nHello\r\nHi everyone\r\n"));
     EXPECT_FALSE(editor.controls.MacrosChanged);
     EXPECT_TRUE(t.toolkit.Questions.isEmpty());
 
@@ -119,7 +119,7 @@ TEST(MacroEditorFiles, SaveAsAddsTheExtensionAndAsksBeforeReplacingAFile)
     ASSERT_EQ(t.toolkit.Questions.size(), 2);
     EXPECT_EQ(t.toolkit.Questions[0].Title, u"Save As"_s);
     EXPECT_TRUE(t.toolkit.Questions[0].Text.contains(u"already exists"_s));
-    EXPECT_EQ(FileBytes(t.path(u"taken.txt"_s)), "keep me");
+    EXPECT_EQ(ReadBytes(t.path(u"taken.txt"_s)), "keep me");
     EXPECT_EQ(t.console.settings.MacroFile, t.path(u"set.txt"_s));
     EXPECT_TRUE(editor.controls.MacrosChanged);
     // Each dialog starts from the file in use, then from the name just refused.
@@ -129,7 +129,7 @@ TEST(MacroEditorFiles, SaveAsAddsTheExtensionAndAsksBeforeReplacingAFile)
     t.toolkit.QueueFileName(t.path(u"taken.txt"_s));
     t.toolkit.QueueAnswer(Answer::Yes);
     EXPECT_TRUE(editor.mnuSaveAs_Click());
-    EXPECT_TRUE(FileBytes(t.path(u"taken.txt"_s)).contains("Hi again"));
+    EXPECT_TRUE(ReadBytes(t.path(u"taken.txt"_s)).contains("Hi again"));
     EXPECT_EQ(t.console.settings.MacroFile, t.path(u"taken.txt"_s));
 }
 
@@ -179,6 +179,6 @@ TEST(MacroEditorFiles, TextsTheFileCannotCarryAreNamedBeforeSavingAndTheHostMayG
 
     t.toolkit.QueueAnswer(Answer::Yes);
     EXPECT_TRUE(editor.Form_Unload());
-    EXPECT_TRUE(FileBytes(file).contains("edited"));
+    EXPECT_TRUE(ReadBytes(file).contains("edited"));
     EXPECT_TRUE(QFile::exists(t.path(u"quillo.ini"_s)));
 }

@@ -1,5 +1,6 @@
 #include "chat/Cp1252.h"
 #include "macros/MacroFile.h"
+#include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestConsole.h"
 
@@ -11,19 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray emptyBlocks(int from, int to)
 {
@@ -44,7 +32,7 @@ struct MacroConsole : TestConsole
 
     void load(const QByteArray& bytes)
     {
-        writeBytes(console.settings.MacroFile, bytes);
+        WriteBytes(console.settings.MacroFile, bytes);
         LoadMacros(console);
     }
 
@@ -68,7 +56,7 @@ TEST(MacroFile, SavedFileHasTwentyBlocksByteForByte)
         "To register ESP a %reg% to %host%, if you haven't done it yet.\r\n\r\n"
         "[Macro  10 ]\r\nGet Regs\r\n%getregs%\r\n\r\n" +
         emptyBlocks(11, 20) + "[End Macros]\r\n\r\n";
-    EXPECT_EQ(readBytes(t.console.settings.MacroFile), expected);
+    EXPECT_EQ(ReadBytes(t.console.settings.MacroFile), expected);
 }
 
 TEST(MacroFile, SavedSetLoadsBackWhatTheFormCarries)
@@ -84,7 +72,7 @@ TEST(MacroFile, SavedSetLoadsBackWhatTheFormCarries)
     m[8] = {u"Mine"_s, u"mine"_s};
     m[20] = {u"Last"_s, u"bye\r\n"_s};
     ASSERT_TRUE(SaveMacros(t.console));
-    EXPECT_TRUE(readBytes(t.console.settings.MacroFile).contains("wave \xB0 and \xB1 \x80\r\n"));
+    EXPECT_TRUE(ReadBytes(t.console.settings.MacroFile).contains("wave \xB0 and \xB1 \x80\r\n"));
 
     MacroConsole u;
     u.console.settings.MacroFile = t.console.settings.MacroFile;
@@ -198,15 +186,15 @@ TEST(MacroFile, NoFileNamedTouchesNothing)
 TEST(MacroFile, SaveFailuresLeaveTheOldFileWhole)
 {
     MacroConsole t;
-    writeBytes(t.console.settings.MacroFile, "[Macro 1]\r\nOld\r\nold\r\n\r\n[end]\r\n\r\n");
-    const QByteArray old = readBytes(t.console.settings.MacroFile);
+    WriteBytes(t.console.settings.MacroFile, "[Macro 1]\r\nOld\r\nold\r\n\r\n[end]\r\n\r\n");
+    const QByteArray old = ReadBytes(t.console.settings.MacroFile);
     {
         FileSizeLimit limit(300);
         if (!limit.Active())
             GTEST_SKIP() << "no file size limit on this system";
         EXPECT_FALSE(SaveMacros(t.console));
     }
-    EXPECT_EQ(readBytes(t.console.settings.MacroFile), old);
+    EXPECT_EQ(ReadBytes(t.console.settings.MacroFile), old);
     EXPECT_EQ(QDir(t.folder.path()).entryList(QDir::Files), QStringList{u"macros.txt"_s});
     ASSERT_EQ(t.toolkit.Boxes.size(), 1);
     EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Program Error"_s);
@@ -220,7 +208,7 @@ TEST(MacroFile, SaveFailuresLeaveTheOldFileWhole)
     EXPECT_FALSE(SaveMacros(u.console));
     EXPECT_TRUE(u.toolkit.Boxes.isEmpty());
 
-    writeBytes(u.path(u"plain"_s), "x");
+    WriteBytes(u.path(u"plain"_s), "x");
     u.console.settings.MacroFile = u.path(u"plain/macros.txt"_s);
     EXPECT_FALSE(SaveMacros(u.console));
     ASSERT_TRUE(QDir(u.folder.path()).mkdir(u"taken.txt"_s));

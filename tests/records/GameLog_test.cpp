@@ -2,6 +2,7 @@
 #include "game/FixedLines.h"
 #include "records/GameLog.h"
 #include "records/RecordPaths.h"
+#include "support/FileBytes.h"
 #include "support/TestConsole.h"
 
 #include <QDir>
@@ -13,19 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 bool englishNames()
 {
@@ -68,8 +56,8 @@ TEST(GameLog, WholeGameIsWrittenByteForByte)
     if (!englishNames())
         GTEST_SKIP() << "the system language does not name March in English";
     LogConsole t;
-    writeBytes(t.console.settings.LogFile, "an old game\r\n");
-    writeBytes(t.console.settings.PlayersFile, "Old\r\n");
+    WriteBytes(t.console.settings.LogFile, "an old game\r\n");
+    WriteBytes(t.console.settings.PlayersFile, "Old\r\n");
 
     StartGameLog(t.console);
     EXPECT_FALSE(QFile::exists(t.console.settings.PlayersFile));
@@ -90,10 +78,10 @@ TEST(GameLog, WholeGameIsWrittenByteForByte)
                                 " 10    5  5      higher\r\n"
                                 " 15    9  15     lower\r\n"
                                 " 0     Q\r\n";
-    EXPECT_EQ(readBytes(t.console.settings.LogFile), expected);
+    EXPECT_EQ(ReadBytes(t.console.settings.LogFile), expected);
     EXPECT_EQ(static_cast<unsigned char>(expected[0]), 0xD7); // the sign is one 8-bit byte
     EXPECT_TRUE(t.console.settings.MonthlyFile.endsWith(QDir::separator() + u"QOPMarch03.txt"_s));
-    EXPECT_EQ(readBytes(t.console.settings.PlayersFile), "Bob\r\n");
+    EXPECT_EQ(ReadBytes(t.console.settings.PlayersFile), "Bob\r\n");
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
 }
 
@@ -109,7 +97,7 @@ TEST(GameLog, FieldsThatFitKeepTheirColumnsAndLongOnesStayOnOneLine)
 
     LogConsole t;
     t.result(1234567, 250000, true, u"10"_s);
-    EXPECT_EQ(readBytes(t.console.settings.LogFile), " 1234567  10  250000  higher\r\n");
+    EXPECT_EQ(ReadBytes(t.console.settings.LogFile), " 1234567  10  250000  higher\r\n");
 }
 
 TEST(GameLog, OtherStatesWriteNothingAndNamesKeepTheirBytes)
@@ -119,18 +107,18 @@ TEST(GameLog, OtherStatesWriteNothingAndNamesKeepTheirBytes)
         t.console.game.RoundState = state;
         WriteLog(t.console, u"5"_s, u"9"_s);
     }
-    EXPECT_EQ(readBytes(t.console.settings.LogFile), QByteArray());
+    EXPECT_EQ(ReadBytes(t.console.settings.LogFile), QByteArray());
 
     AppendPlayersFile(t.console, u"Zoë"_s);
     AppendPlayersFile(t.console, u"Al ±"_s);
-    EXPECT_EQ(readBytes(t.console.settings.PlayersFile), "Zo\xEB\r\nAl \xB1\r\n");
+    EXPECT_EQ(ReadBytes(t.console.settings.PlayersFile), "Zo\xEB\r\nAl \xB1\r\n");
 }
 
 TEST(GameLog, FailuresAreShownAndTheGameGoesOn)
 {
     LogConsole t;
     // A regular file where the folder should be: nothing under it can be created.
-    writeBytes(t.path(u"blocked"_s), "x");
+    WriteBytes(t.path(u"blocked"_s), "x");
     t.console.settings.LogFile = t.path(u"blocked/Quillo.log"_s);
     t.console.settings.PlayersFile = t.path(u"blocked/QOPlayers.txt"_s);
 

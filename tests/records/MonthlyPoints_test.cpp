@@ -1,9 +1,9 @@
 #include "chat/Cp1252.h"
 #include "records/MonthlyPoints.h"
+#include "support/FileBytes.h"
 #include "support/TestConsole.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -16,21 +16,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
 
 struct MonthlyConsole : TestConsole
 {
@@ -50,7 +35,7 @@ struct MonthlyConsole : TestConsole
 
     std::string month() const
     {
-        return readBytes(console.settings.MonthlyFile).toStdString();
+        return ReadBytes(console.settings.MonthlyFile).toStdString();
     }
 };
 
@@ -95,7 +80,8 @@ TEST(MonthlyPoints, SavingWithoutAFileWritesThePositiveScoresHighestFirst)
 TEST(MonthlyPoints, SavingAddsToListedPlayersAndAppendsNewOnesByExactName)
 {
     MonthlyConsole t;
-    writeBytes(t.console.settings.MonthlyFile, "[Monthly]\r\nAnn= 25 \r\nann= 3 \r\nZed= 2 \r\n");
+    ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile,
+                           "[Monthly]\r\nAnn= 25 \r\nann= 3 \r\nZed= 2 \r\n"));
     t.addPlayer(u"Ann"_s, 12);
     t.addPlayer(u"Dan"_s, 10);
     t.addPlayer(u"ZED"_s, 1);
@@ -111,7 +97,7 @@ TEST(MonthlyPoints, SavingAddsToListedPlayersAndAppendsNewOnesByExactName)
 TEST(MonthlyPoints, FractionalScoresRoundHalvesToEven)
 {
     MonthlyConsole t;
-    writeBytes(t.console.settings.MonthlyFile, "[Monthly]\r\nOld= 25 \r\n");
+    ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile, "[Monthly]\r\nOld= 25 \r\n"));
     t.addPlayer(u"Half"_s, 12.5f);
     t.addPlayer(u"Odd"_s, 13.5f);
     t.addPlayer(u"Old"_s, 0.5f);  // 25.5 rounds to 26
@@ -123,8 +109,8 @@ TEST(MonthlyPoints, FractionalScoresRoundHalvesToEven)
 TEST(MonthlyPoints, NonPositiveTotalsAreDroppedUnlessLiftedAboveZero)
 {
     MonthlyConsole t;
-    writeBytes(t.console.settings.MonthlyFile,
-               "[Monthly]\nGone= 0 \nNeg=-4\r\nLifted=-2 \r\nKept= 7 \r\n");
+    ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile,
+                           "[Monthly]\nGone= 0 \nNeg=-4\r\nLifted=-2 \r\nKept= 7 \r\n"));
     t.addPlayer(u"Lifted"_s, 5);
     EXPECT_TRUE(SaveTodaysPoints(t.console));
     EXPECT_EQ(t.month(), "[Monthly]\r\nKept= 7 \r\nLifted= 3 \r\n");
@@ -150,7 +136,7 @@ TEST(MonthlyPoints, SaveRefusesTotalsBeyondSixteenBitsAndA151stNameLeavingTheFil
 {
     MonthlyConsole t;
     const QByteArray before = "[Monthly]\r\nAnn= 32760 \r\n";
-    writeBytes(t.console.settings.MonthlyFile, before);
+    ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile, before));
     t.addPlayer(u"Ann"_s, 8);
     EXPECT_FALSE(SaveTodaysPoints(t.console));
     EXPECT_EQ(t.month(), before.toStdString());
@@ -162,7 +148,7 @@ TEST(MonthlyPoints, SaveRefusesTotalsBeyondSixteenBitsAndA151stNameLeavingTheFil
     QByteArray full = "[Monthly]\r\n";
     for (int i = 0; i < 150; ++i)
         full += "P" + QByteArray::number(i) + "= 1 \r\n";
-    writeBytes(t.console.settings.MonthlyFile, full);
+    ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile, full));
     t.console.game.PlayerTable[1].Name = u"Newcomer"_s;
     EXPECT_FALSE(SaveTodaysPoints(t.console));
     EXPECT_EQ(t.month(), full.toStdString());
@@ -180,7 +166,7 @@ TEST(MonthlyPoints, SaveStopsOnAFileItCannotReadOrAValueThatDoesNotConvert)
     for (const QByteArray& bad :
          {QByteArray("[Monthly]\r\nBob= x12 \r\n"), QByteArray("[Monthly]\r\nBob= 40000 \r\n"),
           QByteArray("[Monthly]\r\nBob=\r\n")}) {
-        writeBytes(t.console.settings.MonthlyFile, bad);
+        ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile, bad));
         t.toolkit.Boxes.clear();
         EXPECT_FALSE(SaveTodaysPoints(t.console)) << bad.constData();
         EXPECT_EQ(t.month(), bad.toStdString());
@@ -204,7 +190,7 @@ TEST(MonthlyPoints, AFailedWriteLeavesTheOldTotalsWhole)
 {
     MonthlyConsole t;
     const QByteArray before = "[Monthly]\r\nAnn= 25 \r\n";
-    writeBytes(t.console.settings.MonthlyFile, before);
+    ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile, before));
     t.addPlayer(u"Ann"_s, 12);
     t.addPlayer(u"Dan"_s, 10);
     {
@@ -223,8 +209,8 @@ TEST(MonthlyPoints, AFailedWriteLeavesTheOldTotalsWhole)
 TEST(MonthlyPoints, ListingSaysTheLeaderLastWithGroupedDigitsAndAPauseAfterEachLine)
 {
     MonthlyConsole t;
-    writeBytes(t.console.settings.MonthlyFile,
-               "[Monthly]\r\nAnn= 25 \r\nBob= 1250 \r\nCy= 4 \r\nNil= 0 \r\n");
+    ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile,
+                           "[Monthly]\r\nAnn= 25 \r\nBob= 1250 \r\nCy= 4 \r\nNil= 0 \r\n"));
     mnuMThis_Click(t.console);
     const QString sep = QLocale::system().groupSeparator();
     const QStringList expected = {u"---  Monthly Points  ---"_s,
@@ -242,7 +228,8 @@ TEST(MonthlyPoints, ListingSaysTheLeaderLastWithGroupedDigitsAndAPauseAfterEachL
 TEST(MonthlyPoints, EqualTotalsAreSaidInTheOrderTheExchangeSortLeaves)
 {
     MonthlyConsole t;
-    writeBytes(t.console.settings.MonthlyFile, "[Monthly]\r\nAnn= 5 \r\nBob= 5 \r\nCy= 1 \r\n");
+    ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile,
+                           "[Monthly]\r\nAnn= 5 \r\nBob= 5 \r\nCy= 1 \r\n"));
     ListMonthlyPoints(t.console, t.console.settings.MonthlyFile);
     const QStringList said = t.room.SaidLines().mid(2, 3);
     EXPECT_EQ(said, (QStringList{u"Cy -- 1 points"_s, u"Bob -- 5 points"_s, u"Ann -- 5 points"_s}));
@@ -259,11 +246,11 @@ TEST(MonthlyPoints, ListingEmptyMissingAndNonPositiveMonths)
     EXPECT_TRUE(t.toolkit.Boxes[0].Text.endsWith(u"\nError with points file: "_s + missing));
     EXPECT_TRUE(t.room.SaidLines().isEmpty());
 
-    writeBytes(t.console.settings.MonthlyFile, "[Monthly]\r\n");
+    ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile, "[Monthly]\r\n"));
     ListMonthlyPoints(t.console, t.console.settings.MonthlyFile);
     EXPECT_EQ(t.room.SaidLines(), QStringList{u"---  No Monthly Points  ---"_s});
 
-    writeBytes(t.console.settings.MonthlyFile, "[Monthly]\r\nAnn= 0 \r\nBob=-2 \r\n");
+    ASSERT_TRUE(WriteBytes(t.console.settings.MonthlyFile, "[Monthly]\r\nAnn= 0 \r\nBob=-2 \r\n"));
     ListMonthlyPoints(t.console, t.console.settings.MonthlyFile);
     EXPECT_EQ(t.room.SaidLines().mid(1),
               (QStringList{u"---  Monthly Points  ---"_s, u"--o--o--o--o--o--o--o--o--"_s,
@@ -274,7 +261,7 @@ TEST(MonthlyPoints, ListingEmptyMissingAndNonPositiveMonths)
 TEST(MonthlyPoints, ListOtherMonthAsksForAFileAndCancellingSaysNothing)
 {
     MonthlyConsole t;
-    writeBytes(t.path(u"QOPFebruary03.txt"_s), "[Monthly]\r\nAnn= 2 \r\n");
+    ASSERT_TRUE(WriteBytes(t.path(u"QOPFebruary03.txt"_s), "[Monthly]\r\nAnn= 2 \r\n"));
     mnuMOther_Click(t.console); // cancelled
     EXPECT_EQ(t.toolkit.FileFilters, QStringList{u"Points (*.TXT)|QOP*.txt|All Files (*.*)|*.*"_s});
     EXPECT_TRUE(t.room.SaidLines().isEmpty());

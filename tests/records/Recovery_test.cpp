@@ -3,6 +3,7 @@
 #include "game/FixedLines.h"
 #include "game/NumberText.h"
 #include "records/Recovery.h"
+#include "support/FileBytes.h"
 #include "support/GameTable.h"
 
 #include <QDir>
@@ -18,9 +19,7 @@ namespace {
 
 void writeFile(const QString& path, const QString& text)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(ToCp1252(text));
+    ASSERT_TRUE(WriteBytes(path, ToCp1252(text)));
 }
 
 const QString LogHeader = u"×××  Single Player Version 3.0.0  ×××\r\nQOPMarch03.txt\r\n"
@@ -363,4 +362,21 @@ TEST(Recovery, ATurnWithAFixedCardResumesAtTheCorrectedWager)
     e.current = u"Bob"_s;
     e.cards = QStringList{u"5"_s, u"5"_s};
     expectRecovered(t, e, "after a fixed card");
+}
+
+TEST(Recovery, ATurnWithMoreLoggedLinesThanCardsStillRecovers)
+{
+    GameTable t;
+    writeFile(t.console.settings.PlayersFile, u"Ann\r\n"_s);
+    QString log = LogHeader + Sep + u"Ann\r\n"_s;
+    for (int i = 0; i < 8; ++i) // six cards, two of them fixed
+        log += u" 10    5  1      higher\r\n"_s;
+    writeFile(t.console.settings.LogFile, log + u" 17    9\r\n"_s);
+    RecoverGame(t.console);
+    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+    ASSERT_EQ(t.console.game.PlayerCount, 1);
+    EXPECT_EQ(t.console.game.PlayerTable[1].Score, 17.0f);
+    EXPECT_TRUE(t.console.game.PlayerTable[1].Drawn);
+    EXPECT_EQ(t.console.game.RoundState, 1);
+    EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
 }

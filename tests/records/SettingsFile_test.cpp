@@ -1,6 +1,7 @@
 #include "chat/Cp1252.h"
 #include "records/RecordPaths.h"
 #include "records/SettingsFile.h"
+#include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestConsole.h"
 
@@ -12,19 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 const QByteArray DefaultsFile = "[Settings]\r\n"
                                 "Delay= 0 \r\n"
@@ -48,7 +36,7 @@ struct ReadConsole : TestConsole
 {
     explicit ReadConsole(const QByteArray& ini)
     {
-        writeBytes(path(u"quillo.ini"_s), ini);
+        WriteBytes(path(u"quillo.ini"_s), ini);
         ok = SetDefaults(console);
     }
     bool ok = false;
@@ -88,14 +76,14 @@ TEST(SettingsFile, DefaultsWithoutAFileAndTheirExactBytes)
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
 
     ASSERT_TRUE(SaveSettings(c)); // the fake window stands at 1440, 1080 twips
-    EXPECT_EQ(readBytes(t.path(u"quillo.ini"_s)), DefaultsFile);
+    EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), DefaultsFile);
 }
 
 TEST(SettingsFile, WrittenFileReadsBackEveryValue)
 {
     TestConsole writer;
     Settings& s = writer.console.settings;
-    writeBytes(writer.path(u"my macros.txt"_s),
+    WriteBytes(writer.path(u"my macros.txt"_s),
                "[Macro 1]\r\nHi\r\nHello all\r\n\r\n[end]\r\n\r\n");
     s.Delay = 3;
     s.OnTop = true;
@@ -110,7 +98,7 @@ TEST(SettingsFile, WrittenFileReadsBackEveryValue)
     s.Push = QString();
     s.MacroFile = writer.path(u"my macros.txt"_s);
     ASSERT_TRUE(WriteSettings(writer.console, 2000, -300));
-    EXPECT_TRUE(readBytes(writer.path(u"quillo.ini"_s)).contains("RegChar=\xB1\r\nStart=-7 \r\n"));
+    EXPECT_TRUE(ReadBytes(writer.path(u"quillo.ini"_s)).contains("RegChar=\xB1\r\nStart=-7 \r\n"));
 
     TestConsole reader;
     reader.console.programFolder = writer.folder.path();
@@ -205,7 +193,7 @@ TEST(SettingsFile, UnreadableFileEndsStartUpWithProgramExiting)
         EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Program Exiting"_s);
         EXPECT_EQ(t.toolkit.Boxes[0].Text, c.text);
         EXPECT_TRUE(t.console.settings.LogFile.isEmpty());    // start-up went no further
-        EXPECT_EQ(readBytes(t.path(u"quillo.ini"_s)), c.ini); // left for the host to mend
+        EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), c.ini); // left for the host to mend
     }
 
     TestConsole folder; // a folder where the file should be: the system's reason
@@ -224,7 +212,7 @@ TEST(SettingsFile, AMacroFileFaultIsShownAndTheSettingsReadingGoesOn)
 {
     TestConsole t;
     const QString missing = t.path(u"gone.txt"_s);
-    writeBytes(t.path(u"quillo.ini"_s),
+    WriteBytes(t.path(u"quillo.ini"_s),
                "[Settings]\r\nMacroFile=" + ToCp1252(missing) + "\r\nDelay=2\r\n\r\n");
     ASSERT_TRUE(SetDefaults(t.console));
     EXPECT_EQ(t.console.settings.Delay, 2);
@@ -236,7 +224,7 @@ TEST(SettingsFile, AMacroFileFaultIsShownAndTheSettingsReadingGoesOn)
 TEST(SettingsFile, AFailedWriteIsShownAndLeavesTheOldFileWhole)
 {
     TestConsole t;
-    writeBytes(t.path(u"quillo.ini"_s), DefaultsFile);
+    WriteBytes(t.path(u"quillo.ini"_s), DefaultsFile);
     t.console.settings.Call = QString(400, u'x'); // longer than the file may grow
     {
         FileSizeLimit limit(DefaultsFile.size() + 100);
@@ -244,7 +232,7 @@ TEST(SettingsFile, AFailedWriteIsShownAndLeavesTheOldFileWhole)
             GTEST_SKIP() << "no file size limit on this system";
         EXPECT_FALSE(WriteSettings(t.console, 1440, 1080));
     }
-    EXPECT_EQ(readBytes(t.path(u"quillo.ini"_s)), DefaultsFile);
+    EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), DefaultsFile);
     EXPECT_EQ(QDir(t.folder.path()).entryList(QDir::Files), QStringList{u"quillo.ini"_s});
     ASSERT_EQ(t.toolkit.Boxes.size(), 1);
     EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Program Error"_s);
@@ -256,7 +244,7 @@ TEST(SettingsFile, AFailedWriteIsShownAndLeavesTheOldFileWhole)
 
     // A program folder that cannot hold files: reported, the program keeps running.
     TestConsole blocked;
-    writeBytes(blocked.path(u"file"_s), "x");
+    WriteBytes(blocked.path(u"file"_s), "x");
     blocked.console.programFolder = blocked.path(u"file"_s);
     EXPECT_FALSE(SaveSettings(blocked.console));
     ASSERT_EQ(blocked.toolkit.Boxes.size(), 1);
@@ -267,7 +255,7 @@ TEST(SettingsFile, WindowFarOutIsKeptWithinWhatTheFileCanReadBack)
 {
     TestConsole t;
     ASSERT_TRUE(WriteSettings(t.console, 40000, -40000));
-    const QByteArray bytes = readBytes(t.path(u"quillo.ini"_s));
+    const QByteArray bytes = ReadBytes(t.path(u"quillo.ini"_s));
     EXPECT_TRUE(bytes.contains("\r\nLeft= 32767 \r\nTop=-32768 \r\n")) << bytes.constData();
     ASSERT_TRUE(SetDefaults(t.console));
     EXPECT_EQ(t.console.settings.Left, 32767);

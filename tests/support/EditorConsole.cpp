@@ -22,17 +22,3 @@ QStringList EditorConsole::filesInFolder() const
 {
     return QDir(folder.path()).entryList(QDir::Files);
 }
-
-QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileBytes.h"
 #include "TestConsole.h"
 #include "macros/MacroRecord.h"
 
@@ -16,9 +17,3 @@ struct EditorConsole : TestConsole
     MacroRecord& macro(int slot);
     QStringList filesInFolder() const;
 };
-
-// A file's bytes; empty when it cannot be read.
-QByteArray FileBytes(const QString& path);
-
-// Writes a file whole; false when it cannot be written.
-bool WriteBytes(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,214 @@
+#include "chat/Cp1252.h"
+#include "game/Console.h"
+#include "game/FixedLines.h"
+#include "support/UiConsole.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The host's hands on the real widgets.
+struct Host
+{
+    UiConsole& t;
+
+    void say()
+    {
+        QTest::mouseClick(t.find<QPushButton>(u"cmdSay"_s), Qt::LeftButton);
+    }
+    void macro(int i)
+    {
+        QTest::mouseClick(t.find<QWidget>(u"txtButton(%1)"_s.arg(i)), Qt::LeftButton);
+    }
+    void card(int box, const QString& text)
+    {
+        t.find<QComboBox>(u"cmbStart(%1)"_s.arg(box))->setCurrentText(text);
+    }
+    void wager(const QString& text)
+    {
+        auto* box = t.find<QLineEdit>(u"txtWager"_s);
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    void guess(bool higher)
+    {
+        QTest::mouseClick(t.find<QRadioButton>(higher ? u"optHigher"_s : u"optLower"_s),
+                          Qt::LeftButton);
+    }
+    QString player() const
+    {
+        return t.find<QLineEdit>(u"txtPlayer"_s)->text();
+    }
+    QString caption() const
+    {
+        return t.find<QPushButton>(u"cmdSay"_s)->text();
+    }
+};
+
+QStringList chatLines(const PracticeRoom& room)
+{
+    return FromCp1252(room.ChatText()).split(u"\r\n"_s, Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    t.console().settings.Delay = 0;
+    Host host{t};
+
+    host.say(); // the opening
+    EXPECT_EQ(host.caption(), u"Draw Player"_s);
+    EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled()); // nobody registered yet
+    host.macro(9);                                               // Call for Regs
+    for (const QString& name : {u"Cy"_s, u"Ann"_s, u"Bob"_s})
+        t.room.Esp(name, u"$"_s);
+    host.macro(10); // Get Regs
+    EXPECT_EQ(t.find<QListWidget>(u"lstPlayers"_s)->count(), 3);
+    EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
+
+    QStringList expected{u"Host: "_s + OpeningBanner(),
+                         u"Host: "_s + VersionLine(),
+                         u"Host: "_s + ContactLine(),
+                         u"Host: To register ESP a $ to Host."_s,
+                         u"Host: To register ESP a $ to Host, if you haven't done it yet."_s,
+                         u"ESP from Cy: $"_s,
+                         u"ESP from Ann: $"_s,
+                         u"ESP from Bob: $"_s,
+                         u"ESP to Cy: You are registered"_s,
+                         u"ESP to Ann: You are registered"_s,
+                         u"ESP to Bob: You are registered"_s};
+    for (int turn = 1; turn <= 3; ++turn) {
+        host.say(); // Draw Player
+        const QString p = host.player();
+        ASSERT_FALSE(p.isEmpty());
+        host.card(0, u"5"_s);
+        host.say(); // Ask for Wager
+        host.wager(QString::number(turn));
+        host.guess(true);
+        host.say(); // Say Wager
+        host.card(1, u"K"_s);
+        host.say(); // Say Results: a win
+        host.say(); // Ask for Wager on the K
+        QTest::mouseClick(t.find<QCheckBox>(u"chkAll"_s), Qt::LeftButton);
+        host.guess(false);
+        host.say();
+        host.card(2, u"A"_s);
+        host.say(); // a loss of everything ends the turn
+        EXPECT_EQ(host.caption(), u"Draw Player"_s);
+        const QString won = QString::number(10 + turn);
+        expected += {u"Host: WTG!  "_s + p + u", you have been chosen"_s,
+                     u"Host: "_s + p + u" has 10 points"_s,
+                     u"Host: Your Card is a 5.  What is your wager?"_s,
+                     u"Host: OK "_s + QString::number(turn) + u" higher.  Please turn card 1"_s,
+                     u"Host: ¤   K   ¤"_s,
+                     u"Host: wtg!  "_s + p + u" gets "_s + QString::number(turn) + u" points"_s,
+                     u"Host: "_s + p + u" has "_s + won + u" points"_s,
+                     u"Host: Your Card is a K.  What is your wager?"_s,
+                     u"Host: OK "_s + won + u" lower.  Please turn card 2"_s,
+                     u"Host: ¤   A   ¤"_s,
+                     u"Host: awwww  "_s + p + u" loses "_s + won + u" points"_s,
+                     u"Host: "_s + p + u" has 0 points.  Thanks for playing"_s};
+    }
+    EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled()); // everyone has played
+    EXPECT_EQ(host.player(), u"(no players)"_s);
+
+    host.macro(8); // Scores: all at 0, so the name order stands, said from the end
+    expected += {u"Host: o=o Scores o=o"_s, u"Host: Cy has 0 points"_s, u"Host: Bob has 0 points"_s,
+                 u"Host: Ann has 0 points"_s, u"Host: o=o=o=o=o"_s};
+    EXPECT_EQ(chatLines(t.room), expected);
+    EXPECT_TRUE(t.boxes.isEmpty());
+}
+
+TEST(GameWindow, LettersInTheWagerBoxStopTheClickOfTheMainButton)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    t.console().settings.Delay = 0;
+    MainWindow& w = t.window();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Host host{t};
+    host.say();
+    t.room.Esp(u"Bob"_s, u"$"_s);
+    host.macro(10);
+    host.say();
+    host.card(0, u"9"_s);
+    host.say();
+    ASSERT_EQ(host.caption(), u"Say Wager"_s);
+    const qsizetype said = t.room.SaidLines().size();
+
+    host.guess(true);
+    auto* wager = t.find<QLineEdit>(u"txtWager"_s);
+    wager->setFocus();
+    ASSERT_TRUE(WaitUntil([&] { return wager->hasFocus(); }));
+    host.wager(u"lots"_s);
+    host.say(); // the main button takes the focus from the box first
+
+    ASSERT_FALSE(t.boxes.isEmpty());
+    EXPECT_EQ(t.boxes.last().text, u"Wager must be a number"_s);
+    EXPECT_EQ(t.boxes.last().title, u"Wager"_s);
+    EXPECT_EQ(wager->text(), u"10"_s);
+    EXPECT_EQ(host.caption(), u"Say Wager"_s); // the click did not happen
+    EXPECT_EQ(t.room.SaidLines().size(), said);
+
+    host.say(); // now the box holds a number
+    EXPECT_EQ(host.caption(), u"Say Results"_s);
+    EXPECT_EQ(t.room.SaidLines().last(), u"OK 10 higher.  Please turn card 1"_s);
+}
+
+TEST(GameWindow, PopUpItemsDeleteAPlayerSayAScoreAndFixTheCard)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    t.console().settings.Delay = 0;
+    Host host{t};
+    host.say();
+    t.room.Esp(u"Ann"_s, u"$"_s);
+    t.room.Esp(u"Bob"_s, u"$"_s);
+    host.macro(10);
+    auto* list = t.find<QListWidget>(u"lstPlayers"_s);
+    ASSERT_EQ(list->count(), 2);
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(1)).center());
+    t.action(u"mnuPSayScore"_s)->trigger();
+    EXPECT_EQ(t.room.SaidLines().last(), u"Bob has 10 points"_s);
+    t.action(u"mnuPDelete"_s)->trigger();
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(t.find<QWidget>(u"lblPlayerCnt"_s)->property("text").toString(), u"1"_s);
+
+    host.say(); // Ann is drawn
+    host.card(0, u"5"_s);
+    host.say();
+    host.wager(u"4"_s);
+    host.guess(true);
+    host.say();
+    host.card(1, u"9"_s);
+    host.say();
+    ASSERT_EQ(t.console().game.current().Score, 14.0f);
+    t.action(u"mnuFixCard"_s)->trigger();
+    EXPECT_EQ(t.room.SaidLines().last(), u"Fixing Card"_s);
+    EXPECT_EQ(host.caption(), u"Say Results"_s);
+    EXPECT_TRUE(t.find<QComboBox>(u"cmbStart(1)"_s)->isEnabled());
+    host.card(1, u"3"_s);
+    host.say();
+    EXPECT_EQ(t.console().game.current().Score, 6.0f);
+
+    t.action(u"mnuFix"_s)->trigger(); // state 2: no wager to fix
+    EXPECT_EQ(host.caption(), u"Ask for Wager"_s);
+}
