@@ -1,5 +1,5 @@
-// The players file and the game log as recovery reads them, both arbitrary. The reader keeps
-// every turn within its cards; recovery ends with a roster of distinct players taken from the
+// The players file and the game log as recovery reads them, both arbitrary. The reader marks
+// every logged player drawn; recovery ends with a roster of distinct players taken from the
 // players file, a game state the main button can go on from, and a failure that empties the
 // roster. The input is the players file, "\|" and the log ("\\" for a backslash before that).
 
@@ -28,7 +28,7 @@ void checkReader(const QString& log)
 {
     const GameLogContents contents = ReadGameLogText(log);
     for (const LoggedTurn& turn : contents.Turns)
-        FUZZ_CHECK(turn.Cards.size() <= MaxLoggedCards, log);
+        FUZZ_CHECK(turn.Record.Drawn, log);
     FUZZ_CHECK(!contents.Fault || contents.FaultLine >= 1, log);
 }
 

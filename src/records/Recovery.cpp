@@ -15,6 +15,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 namespace {
 
 void say(Console& console, const QString& line)
@@ -162,7 +164,9 @@ void recover(Console& console)
             lastCards = log.Turns[i].Cards;
         }
     }
-    g.CardIndex = static_cast<std::int16_t>(std::max<qsizetype>(lastCards.size() - 1, 0));
+    // Past the sixth card the turn cannot be resumed anyway; a log with tens of thousands of
+    // card lines must not wrap the 16-bit index round to a negative box number.
+    g.CardIndex = static_cast<std::int16_t>(std::clamp<qsizetype>(lastCards.size() - 1, 0, 6));
     if (!last.Name.isEmpty()) {
         g.CurrentPlayerCopy.Name = last.Name;
         restoreTurn(g, last);

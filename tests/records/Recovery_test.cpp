@@ -380,3 +380,19 @@ TEST(Recovery, ATurnWithMoreLoggedLinesThanCardsStillRecovers)
     EXPECT_EQ(t.console.game.RoundState, 1);
     EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
 }
+
+TEST(Recovery, ALogWithTensOfThousandsOfCardLinesInTheLastTurnGoesOnBetweenTurns)
+{
+    GameTable t;
+    writeFile(t.console.settings.PlayersFile, u"Ann\r\n"_s);
+    QString log = LogHeader + Sep + u"Ann\r\n"_s;
+    for (int i = 0; i < 32769; ++i) // one past what a 16-bit card index holds
+        log += u" 10    5  1      higher\r\n"_s;
+    writeFile(t.console.settings.LogFile, log);
+    RecoverGame(t.console);
+    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+    EXPECT_EQ(t.console.game.RoundState, 1);
+    EXPECT_EQ(t.console.game.CardIndex, 0);
+    EXPECT_EQ(t.console.controls.cmdSay.Caption, u"Draw Player"_s);
+    EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
+}
