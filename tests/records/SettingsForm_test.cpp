@@ -1,5 +1,6 @@
 #include "records/SettingsFile.h"
 #include "records/SettingsForm.h"
+#include "support/FileBytes.h"
 #include "support/TestConsole.h"
 
 #include <QFile>
@@ -7,18 +8,6 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-} // namespace
 
 TEST(SettingsForm, OpensWithTheCurrentSettingsNotTheDesignTexts)
 {
@@ -85,7 +74,7 @@ TEST(SettingsForm, ClosingCopiesTheBoxesBackWritesTheFileAndShowsTheConsole)
     EXPECT_EQ(s.Start, 12);
     EXPECT_TRUE(t.console.controls.Visible);
 
-    const QByteArray written = fileBytes(t.path(u"quillo.ini"_s));
+    const QByteArray written = ReadBytes(t.path(u"quillo.ini"_s));
     EXPECT_TRUE(written.contains("\r\nRegChar=#\r\n"));
     EXPECT_TRUE(written.contains("\r\nStart= 12 \r\n"));
     EXPECT_TRUE(written.contains("\r\nConfirm=False\r\n"));
@@ -99,15 +88,15 @@ TEST(SettingsForm, ClosingUntouchedRewritesTheSameFileAndBadScoresKeepTheOldStar
     t.console.settings.Start = 25;
     t.console.settings.RegChar = u"°"_s;
     ASSERT_TRUE(SaveSettings(t.console));
-    const QByteArray before = fileBytes(t.path(u"quillo.ini"_s));
+    const QByteArray before = ReadBytes(t.path(u"quillo.ini"_s));
     ASSERT_FALSE(before.isEmpty());
 
     ApplySettingsForm(t.console, FillSettingsForm(t.console.settings));
-    EXPECT_EQ(fileBytes(t.path(u"quillo.ini"_s)), before);
+    EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), before);
 
     SettingsForm form = FillSettingsForm(t.console.settings);
     form.txtStartingScore = u"lots"_s;
     ApplySettingsForm(t.console, form);
     EXPECT_EQ(t.console.settings.Start, 25);
-    EXPECT_EQ(fileBytes(t.path(u"quillo.ini"_s)), before);
+    EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), before);
 }

@@ -1,4 +1,5 @@
 #include "records/SettingsFile.h"
+#include "support/FileBytes.h"
 #include "support/TestConsole.h"
 #include "ui/frmSettings.h"
 
@@ -18,14 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 template <typename T> T* control(QWidget& window, const QString& name)
 {
     T* found = window.findChild<T*>(name);
@@ -44,7 +37,7 @@ TEST(frmSettings, OpensWithTheSettingsAndClosingUntouchedRewritesTheSameFile)
     s.Confirm = false;
     s.Lose = u"too bad %player%"_s;
     ASSERT_TRUE(SaveSettings(t.console));
-    const QByteArray before = fileBytes(t.path(u"quillo.ini"_s));
+    const QByteArray before = ReadBytes(t.path(u"quillo.ini"_s));
 
     QWidget console; // hidden while the dialog is open
     t.console.controls.Visible = false;
@@ -66,7 +59,7 @@ TEST(frmSettings, OpensWithTheSettingsAndClosingUntouchedRewritesTheSameFile)
 
     QFile::remove(t.path(u"quillo.ini"_s));
     QTest::mouseClick(control<QPushButton>(*dialog, u"cmdClose"_s), Qt::LeftButton);
-    EXPECT_EQ(fileBytes(t.path(u"quillo.ini"_s)), before);
+    EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), before);
     EXPECT_TRUE(console.isVisible());
     EXPECT_TRUE(t.console.controls.Visible);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -105,7 +98,7 @@ TEST(frmSettings, TheTitleBarCloseAppliesEditsLikeClose)
     EXPECT_EQ(t.console.settings.WTG, u""_s);
     EXPECT_EQ(t.console.settings.Start, 12);
     EXPECT_FALSE(t.console.settings.Confirm);
-    const QByteArray written = fileBytes(t.path(u"quillo.ini"_s));
+    const QByteArray written = ReadBytes(t.path(u"quillo.ini"_s));
     EXPECT_TRUE(written.contains("\r\nWTG=\r\n"));
     EXPECT_TRUE(written.contains("\r\nStart= 12 \r\n"));
     EXPECT_TRUE(console.isVisible());
