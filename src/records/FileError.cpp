@@ -68,6 +68,8 @@ FileError FaultError(FileFault fault)
         return {QStringLiteral("Too many entries"), number};
     case FileFault::BadLine:
         return {QStringLiteral("Line out of place"), number};
+    case FileFault::TooLarge:
+        return {QStringLiteral("File too large"), number};
     }
     return {QStringLiteral("Unknown error"), number};
 }

@@ -25,6 +25,7 @@ enum class FileFault
     BadBlockNumber,   // a block number that is not a whole number of 0 or more
     TooManyLines,     // more entries than the file may hold
     BadLine,          // a line that does not follow the file's layout
+    TooLarge,         // more bytes than any record file of ours can hold
 };
 
 // The system's text for an error number, the same text the file layer shows.

@@ -62,9 +62,13 @@ std::variant<QString, FileError> ReadTextFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return FileErrorOf(file);
-    const QByteArray bytes = file.readAll();
+    // Every record file is a few kilobytes; a path that names a device or a runaway file
+    // must not make us read without end.
+    const QByteArray bytes = file.read(MaxTextFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
         return FileErrorOf(file);
+    if (bytes.size() > MaxTextFileBytes)
+        return FaultError(FileFault::TooLarge);
     return FromCp1252(bytes);
 }
 

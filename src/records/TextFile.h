@@ -9,7 +9,10 @@
 
 // The record files are 8-bit Windows-1252 text. Each call opens, reads or writes, and closes.
 
-// The whole file, or the failure that stopped the reading.
+// The most a record file may hold when read: far beyond any real one.
+inline constexpr qint64 MaxTextFileBytes = 64 * 1024 * 1024;
+
+// The whole file, or the failure that stopped the reading (a file over the limit included).
 std::variant<QString, FileError> ReadTextFile(const QString& path);
 
 // Replaces the file at once: a failure leaves the old file whole. Empty on success.

@@ -168,6 +168,14 @@ TEST(MacroFile, LoadFailuresAreShownWithTheFileName)
               u"Error = 2\nNo such file or directory\nProblem with Macro file.\n"_s +
                   missing.path(u"nowhere.txt"_s));
     EXPECT_FALSE(missing.toolkit.Hourglass);
+
+    // A macro file named as a device that never ends is refused, not read for ever.
+    MacroConsole endless;
+    endless.console.settings.MacroFile = u"/dev/zero"_s;
+    LoadMacros(endless.console);
+    ASSERT_EQ(endless.toolkit.Boxes.size(), 1);
+    EXPECT_EQ(endless.toolkit.Boxes[0].Text,
+              u"Error = 2008\nFile too large\nProblem with Macro file.\n/dev/zero"_s);
 }
 
 TEST(MacroFile, NoFileNamedTouchesNothing)
