@@ -64,11 +64,18 @@ std::variant<QString, FileError> ReadTextFile(const QString& path)
         return FileErrorOf(file);
     // Every record file is a few kilobytes; a path that names a device or a runaway file
     // must not make us read without end.
-    const QByteArray bytes = file.read(MaxTextFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return FileErrorOf(file);
-    if (bytes.size() > MaxTextFileBytes)
-        return FaultError(FileFault::TooLarge);
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 read = file.read(chunk, sizeof chunk);
+        if (read < 0)
+            return FileErrorOf(file);
+        if (read == 0)
+            break;
+        bytes.append(chunk, static_cast<qsizetype>(read));
+        if (bytes.size() > MaxTextFileBytes)
+            return FaultError(FileFault::TooLarge);
+    }
     return FromCp1252(bytes);
 }
 
