@@ -18,6 +18,13 @@ void FuzzStartUp()
         app = new QCoreApplication(argc, argv);
 }
 
+// libFuzzer's start-up hook, shared by every target: the logic wants an application object.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    FuzzStartUp();
+    return 0;
+}
+
 void FuzzFail(const char* property, const QString& detail)
 {
     std::fprintf(stderr, "\n*** property broken: %s\n%s\n", property, detail.toUtf8().constData());

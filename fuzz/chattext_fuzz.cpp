@@ -6,12 +6,6 @@
 #include "chat/Cp1252.h"
 #include "support/TestConsole.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    FuzzStartUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes = FuzzBytes(data, size);

@@ -50,12 +50,6 @@ QString expectedFilling(const QString& line, const QHash<QString, QString>& valu
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    FuzzStartUp();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static TestConsole test;
