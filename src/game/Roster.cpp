@@ -27,6 +27,14 @@ QString scoreLine(const PlayerRecord& player)
            QStringLiteral(" points");
 }
 
+// A name goes into the players file, the log and the monthly file as one line of its own: a
+// control character (a CR or LF above all) would split it or end the line early there.
+bool isLineSafe(const QString& name)
+{
+    return std::none_of(name.begin(), name.end(),
+                        [](QChar c) { return c.unicode() < 32 || c.unicode() == 127; });
+}
+
 // The selected row's slot, or 0 when no player row is selected.
 int selectedSlot(const Console& console)
 {
@@ -40,6 +48,8 @@ int selectedSlot(const Console& console)
 
 bool AddPlayer(Console& console, const QString& name)
 {
+    if (!isLineSafe(name))
+        return false; // never a player: it would break the record files' lines
     GameState& g = console.game;
     for (int i = 1; i <= g.PlayerCount; ++i) {
         if (slot(g, i).Name == name)

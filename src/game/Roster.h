@@ -5,7 +5,8 @@
 struct Console;
 
 // Adds a player unless the name is already in the roster (exact comparison). A full roster,
-// or one not yet opened, shows "No More" and adds nobody. True when the player was added.
+// or one not yet opened, shows "No More" and adds nobody. A name holding a control character
+// (CR, LF, NUL, tab, DEL and the rest) is refused silently. True when the player was added.
 bool AddPlayer(Console& console, const QString& name);
 
 // Adds a player who registered by ESP: also writes the players file and, when Confirm is set,

@@ -16,18 +16,6 @@ bool isContinuation(const QString& line)
     return line.startsWith(QStringLiteral("       "));
 }
 
-QStringList splitLines(const QString& text)
-{
-    QStringList lines = text.split(u'\n');
-    for (QString& line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-    }
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast(); // the line end of the last line
-    return lines;
-}
-
 // A wager line ("score card wager guess") or a closing line ("score card") into the record.
 bool readTurnLine(const QString& line, LoggedTurn& turn)
 {
@@ -52,10 +40,21 @@ bool readTurnLine(const QString& line, LoggedTurn& turn)
 
 } // namespace
 
+QStringList RecordFileLines(const QString& text)
+{
+    // The console ends every line with CR LF, so in a file that has them a CR or LF alone is
+    // part of a line: older versions wrote avatar names holding one as they came.
+    const QString lineEnd = QStringLiteral("\r\n");
+    QStringList lines = text.contains(lineEnd) ? text.split(lineEnd) : text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the line end of the last line
+    return lines;
+}
+
 GameLogContents ReadGameLogText(const QString& text)
 {
     GameLogContents log;
-    const QStringList lines = splitLines(text);
+    const QStringList lines = RecordFileLines(text);
     const auto fail = [&log](LogFault fault, qsizetype index) {
         log.Fault = fault;
         log.FaultLine = static_cast<int>(index) + 1;

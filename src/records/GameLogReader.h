@@ -31,6 +31,10 @@ struct GameLogContents
     int FaultLine = 0;             // 1-based line of the fault
 };
 
+// The lines of the players file or the game log, without their ends. Lines end with CR LF; a
+// file without a single CR LF (edited by hand elsewhere) is taken to end them with LF alone.
+QStringList RecordFileLines(const QString& text);
+
 // Reads a game log by position: four header lines (the fourth "Host=" and the host), then
 // blocks of a separator, a name and the turn's wager and closing lines. Whatever a name looks
 // like, the line after a separator is a name. Wager and closing lines are read as fields

@@ -80,9 +80,9 @@ bool restorePlayers(Console& console)
         recoveryFailed(console, *error, path);
         return false;
     }
-    for (QString line : std::get<QString>(read).split(u'\n')) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+    // A name that is no longer a valid player (one holding a control character, written by an
+    // older version) is left out by RestorePlayer; the rest of the roster comes back.
+    for (const QString& line : RecordFileLines(std::get<QString>(read))) {
         if (!line.isEmpty())
             RestorePlayer(console, line);
     }

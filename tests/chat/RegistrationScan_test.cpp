@@ -1,7 +1,12 @@
 #include "chat/RegistrationScan.h"
 #include "game/FixedLines.h"
 #include "game/Roster.h"
+#include "records/MonthlyPoints.h"
+#include "records/Recovery.h"
+#include "support/FileBytes.h"
 #include "support/GameTable.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +20,19 @@ QStringList names(const Console& console)
     for (int i = 1; i <= console.game.PlayerCount; ++i)
         list.append(console.game.PlayerTable[static_cast<std::size_t>(i)].Name);
     return list;
+}
+
+// True when the bytes are whole lines ended by CR LF, with no other control byte in them.
+bool wholeLines(const QByteArray& bytes)
+{
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        if (b == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        else if (b < 32 || b == 127)
+            return false;
+    }
+    return bytes.endsWith("\r\n");
 }
 
 } // namespace
@@ -159,4 +177,49 @@ TEST(RegistrationScan, TheHundredAndFiftyFirstPlayerIsRefused)
     EXPECT_TRUE(names(c).contains(u"P150"_s));
     EXPECT_FALSE(names(c).contains(u"P151"_s));
     EXPECT_EQ(t.toolkit.Boxes.size(), 1);
+}
+
+TEST(RegistrationScan, NamesThatWouldBreakARecordLineAreNeverRegistered)
+{
+    GameTable t;
+    Console& c = t.console;
+    c.settings.Confirm = false;
+    t.click();
+    t.room.Esp(u"Ann"_s, u"$"_s);
+    t.room.Esp(u"Bo\nb"_s, u"$"_s); // a lone line feed, as a bridge may pass it on
+    t.room.Esp(u"Cy\rd"_s, u"$"_s); // a lone carriage return
+    t.room.Esp(u"Tab\tby"_s, u"$"_s);
+    t.room.Esp(u"Dee"_s, u"$"_s);
+    ScanRegistrations(c);
+    EXPECT_EQ(names(c), (QStringList{u"Ann"_s, u"Dee"_s}));
+    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+    EXPECT_EQ(t.playersBytes(), QByteArray("Ann\r\nDee\r\n"));
+
+    // Ann wins 5 on her first card; Dee is never drawn.
+    t.drawOnly(u"Ann"_s);
+    c.controls.cmbStart[0].Text = u"5"_s;
+    t.click();
+    c.controls.txtWager.Text = u"5"_s;
+    c.controls.optHigher.Checked = true;
+    t.click();
+    c.controls.cmbStart[1].Text = u"9"_s;
+    t.click();
+    ASSERT_EQ(c.game.current().Score, 15.0f);
+    EXPECT_TRUE(wholeLines(t.logBytes()));
+
+    const QString month = c.settings.MonthlyFile;
+    ASSERT_TRUE(WriteBytes(month, "[Monthly]\r\nAnn= 20 \r\nDee= 3 \r\n"));
+    ASSERT_TRUE(SaveTodaysPoints(c));
+    EXPECT_EQ(ReadBytes(month), QByteArray("[Monthly]\r\nAnn= 35 \r\nDee= 13 \r\n"));
+
+    // A restart recovers both players, Ann back at her wager on the 5.
+    GameTable fresh;
+    for (const QString& name : {u"Quillo.log"_s, u"QOPlayers.txt"_s})
+        ASSERT_TRUE(QFile::copy(t.path(name), fresh.path(name)));
+    RecoverGame(fresh.console);
+    EXPECT_TRUE(fresh.toolkit.Boxes.isEmpty());
+    EXPECT_EQ(names(fresh.console), (QStringList{u"Ann"_s, u"Dee"_s}));
+    EXPECT_EQ(fresh.console.game.RoundState, 2);
+    EXPECT_EQ(fresh.console.game.current().Name, u"Ann"_s);
+    EXPECT_EQ(fresh.console.controls.cmbStart[0].Text, u"5"_s);
 }

@@ -2,6 +2,7 @@
 #include "game/Corrections.h"
 #include "game/FixedLines.h"
 #include "game/NumberText.h"
+#include "records/MonthlyPoints.h"
 #include "records/Recovery.h"
 #include "support/FileBytes.h"
 #include "support/GameTable.h"
@@ -395,4 +396,30 @@ TEST(Recovery, ALogWithTensOfThousandsOfCardLinesInTheLastTurnGoesOnBetweenTurns
     EXPECT_EQ(t.console.game.CardIndex, 0);
     EXPECT_EQ(t.console.controls.cmdSay.Caption, u"Draw Player"_s);
     EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
+}
+
+TEST(Recovery, ANameAnOlderVersionWroteWithALoneCrOrLfCostsOnlyThatPlayer)
+{
+    GameTable t;
+    Console& c = t.console;
+    writeFile(c.settings.PlayersFile, u"Ann\r\nBo\nb\r\nCy\rd\r\nDee\r\n"_s);
+    writeFile(c.settings.LogFile, LogHeader + Sep +
+                                      u"Bo\nb\r\n 10    5  10     lower\r\n 0     7\r\n"_s + Sep +
+                                      u"Ann\r\n 10    5  12     higher\r\n 22    9\r\n"_s + Sep +
+                                      u"Cy\rd\r\n 10    K  2      lower\r\n 12    3\r\n"_s + Sep +
+                                      u"Dee\r\n 10    K  4      lower\r\n"_s);
+    RecoverGame(c);
+    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+    ASSERT_EQ(c.game.PlayerCount, 2);
+    EXPECT_EQ(player(c, u"Ann"_s)->Score, 22.0f);
+    EXPECT_TRUE(player(c, u"Ann"_s)->Drawn);
+    EXPECT_EQ(c.game.RoundState, 2); // Dee's turn goes on
+    EXPECT_EQ(c.game.current().Name, u"Dee"_s);
+    EXPECT_EQ(c.controls.cmbStart[0].Text, u"K"_s);
+    EXPECT_EQ(t.newLines().last(), u"Current Player is Dee"_s);
+
+    // The month gets the two players, and no piece of a broken name.
+    ASSERT_TRUE(SaveTodaysPoints(c));
+    EXPECT_EQ(ReadBytes(c.settings.MonthlyFile),
+              QByteArray("[Monthly]\r\nAnn= 22 \r\nDee= 10 \r\n"));
 }
