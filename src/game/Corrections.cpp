@@ -5,6 +5,7 @@
 #include "game/NumberText.h"
 #include "game/Toolkit.h"
 #include "game/WagerText.h"
+#include "records/GameLog.h"
 
 namespace {
 
@@ -30,6 +31,14 @@ void undoLastResult(GameState& g)
         player.Score -= player.Wager;
     else if (g.LastResult == 2)
         player.Score += player.Wager;
+}
+
+// The result taken back, and the log told so: a recovery then asks that wager again instead of
+// counting the corrected one as the next card.
+void reopenResult(Console& console)
+{
+    undoLastResult(console.game);
+    LogFixCard(console);
 }
 
 // After a game's last turn the unlock has let go of the player; find it again by name.
@@ -73,7 +82,7 @@ void mnuFixCard_Click(Console& console)
             return; // no card turned in this turn: nothing of it to undo
         toResults(console);
         cardBox(console, g.CardIndex).Enabled = true;
-        undoLastResult(g);
+        reopenResult(console);
         return;
     case 3:
         if (g.CardIndex < 1 || g.CardIndex > 6)
@@ -83,7 +92,7 @@ void mnuFixCard_Click(Console& console)
         cardBox(console, g.CardIndex).Enabled = true;
         if (g.CardIndex != 0) {
             toResults(console);
-            undoLastResult(g);
+            reopenResult(console);
         } else {
             g.RoundState = 2;
             console.controls.cmdSay.Caption = QStringLiteral("Ask for Wager");
@@ -94,7 +103,7 @@ void mnuFixCard_Click(Console& console)
             return; // no turn has ended, or its player has been deleted since
         toResults(console);
         cardBox(console, g.CardIndex).Enabled = true;
-        undoLastResult(g);
+        reopenResult(console);
         console.controls.cmdSay.Enabled = true;
         return;
     default:

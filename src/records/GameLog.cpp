@@ -36,6 +36,11 @@ QString LogSeparator()
     return QString(25, u'+');
 }
 
+QString FixCardLine()
+{
+    return QStringLiteral("Fixing Card");
+}
+
 QString ClosingLine(float score, const QString& card)
 {
     QString line = NumericPrintForm(score);
@@ -64,6 +69,11 @@ void WriteLog(Console& console, const QString& previousCard, const QString& newC
     else if (game.RoundState == 4)
         text = ClosingLine(player.Score, newCard) + LineEnd;
     appendEntry(console, console.settings.LogFile, text);
+}
+
+void LogFixCard(Console& console)
+{
+    appendEntry(console, console.settings.LogFile, FixCardLine() + LineEnd);
 }
 
 void AppendPlayersFile(Console& console, const QString& name)

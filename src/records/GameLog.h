@@ -13,6 +13,11 @@ struct Console;
 // new card, the closing line.
 void WriteLog(Console& console, const QString& previousCard, const QString& newCard);
 
+// After a Fix Card has taken back a result: the line that tells a recovery the last wager line
+// is open again. The next wager line of the turn takes its place, and a closing line written
+// since no longer counts.
+void LogFixCard(Console& console);
+
 // One line with the name of a player who has just entered the roster.
 void AppendPlayersFile(Console& console, const QString& name);
 
@@ -31,3 +36,6 @@ QString ClosingLine(float score, const QString& card);
 
 // 25 plus signs, the first line of each drawn player's block.
 QString LogSeparator();
+
+// "Fixing Card", the words said in the chat at that moment: no score line reads like it.
+QString FixCardLine();

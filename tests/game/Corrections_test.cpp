@@ -52,8 +52,10 @@ TEST(Corrections, FixCardUndoesAWinSoTheCardCanBeScoredAgain)
     t.click();
     EXPECT_EQ(t.newLines(), (QStringList{u"¤   3   ¤"_s, u"awwww  Bob loses 5 points"_s}));
     EXPECT_EQ(c.game.current().Score, 5.0f);
-    // The log keeps both wager lines for the same face-up card.
-    EXPECT_TRUE(t.logBytes().endsWith(" 10    5  5      higher\r\n 10    5  5      higher\r\n"));
+    // The log keeps both wager lines for the same face-up card, with the line between them
+    // that tells a recovery the second replaces the first.
+    EXPECT_TRUE(t.logBytes().endsWith(
+        " 10    5  5      higher\r\nFixing Card\r\n 10    5  5      higher\r\n"));
 }
 
 TEST(Corrections, FixCardGivesAFractionalStakeBackExactlyAndLeavesPushesAlone)
@@ -124,6 +126,7 @@ TEST(Corrections, FixCardWithNothingToUndoOnlySaysSo)
     EXPECT_EQ(c.game.RoundState, 4);
     EXPECT_EQ(c.game.current().Score, 10.0f);
     EXPECT_EQ(t.room.SaidLines().count(u"Fixing Card"_s), 4);
+    EXPECT_FALSE(t.logBytes().contains("Fixing Card")); // nothing was taken back
 }
 
 TEST(Corrections, FixCardAfterTheGamesLastTurnFindsThePlayerAgain)

@@ -129,3 +129,45 @@ TEST(GameLogReader, ReportsWhereALogStopsReading)
     EXPECT_EQ(broken.Host, u"Hosty"_s);
     EXPECT_EQ(broken.Fault, LogFault::BadLine);
 }
+
+TEST(GameLogReader, AFixCardLineReopensTheWagerBeforeIt)
+{
+    const QString block = Header + Separator + u"Bob\r\n 10    5  5      higher\r\n"_s;
+    const QString fix = u"Fixing Card\r\n"_s;
+    const auto turnOf = [](const QString& text) {
+        const GameLogContents log = ReadGameLogText(text);
+        EXPECT_FALSE(log.Fault) << log.FaultLine;
+        return log.Turns.empty() ? LoggedTurn{} : log.Turns.back();
+    };
+
+    // Fixed and not yet scored again: the wager stands, to be asked again.
+    LoggedTurn turn = turnOf(block + fix);
+    EXPECT_EQ(turn.Cards, QStringList{u"5"_s});
+    EXPECT_EQ(turn.Record.Score, 10.0f);
+
+    // Scored again: the new wager line takes the old one's place.
+    turn = turnOf(block + fix + u" 10    5  4      lower\r\n 6     7\r\n"_s);
+    EXPECT_EQ(turn.Cards, (QStringList{u"5"_s, u"7"_s}));
+    EXPECT_EQ(turn.Record.Score, 6.0f);
+    EXPECT_EQ(turn.Record.Wager, 4.0f);
+    EXPECT_FALSE(turn.Record.Higher);
+
+    // A turn that had ended: its closing line no longer counts, the wager before it is open.
+    turn = turnOf(block + u" 15    9  15     higher\r\n 0     2\r\n"_s + fix);
+    EXPECT_EQ(turn.Cards, (QStringList{u"5"_s, u"9"_s}));
+    EXPECT_EQ(turn.Record.Score, 15.0f);
+    EXPECT_EQ(turn.Record.Wager, 15.0f);
+    EXPECT_TRUE(turn.Record.Higher);
+
+    // Two fixes of the same wager, and one in a block with nothing to reopen.
+    turn = turnOf(block + fix + u" 10    5  5      higher\r\n"_s + fix +
+                  u" 10    5  3      higher\r\n"_s);
+    EXPECT_EQ(turn.Cards, QStringList{u"5"_s});
+    EXPECT_EQ(turn.Record.Wager, 3.0f);
+    turn = turnOf(Header + Separator + u"Cy\r\n"_s + fix + u" 10    K  2      lower\r\n"_s);
+    EXPECT_EQ(turn.Cards, QStringList{u"K"_s});
+
+    // Outside any block it is a line out of place, as any other.
+    const GameLogContents stray = ReadGameLogText(Header + fix);
+    EXPECT_EQ(stray.Fault, LogFault::BadLine);
+}

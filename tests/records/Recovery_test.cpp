@@ -343,26 +343,72 @@ TEST(Recovery, AnUnreadableLogIsReportedWithItsPath)
     }
 }
 
-TEST(Recovery, ATurnWithAFixedCardResumesAtTheCorrectedWager)
+TEST(Recovery, RebuildsATurnWithFixedCardsAfterEveryClick)
 {
     GameTable t;
-    t.openWith({u"Bob"_s});
-    t.click();
+    t.openWith({u"Ann"_s, u"Bob"_s});
+    Expected e;
+    e.roster = {{u"Ann"_s, {10, false}}, {u"Bob"_s, {0, true}}};
+    t.drawOnly(u"Bob"_s);
+    expectRecovered(t, e, "Bob drawn");
     face(t, u"5"_s);
     wager(t, u"5"_s, true);
-    reveal(t, u"3"_s); // picked wrong: a loss, 5
-    mnuFixCard_Click(t.console);
-    ASSERT_EQ(t.console.game.RoundState, 4);
-    reveal(t, u"9"_s); // the right card: a win, 15
-    ASSERT_EQ(t.console.game.current().Score, 15.0f);
+    expectRecovered(t, e, "Bob wagered");
 
-    // Both results logged a wager line over the 5, and recovery counts both: the turn goes on
-    // over the 5 in box 1 with the score before the corrected wager.
-    Expected e;
-    e.roster = {{u"Bob"_s, {10, true}}};
-    e.current = u"Bob"_s;
-    e.cards = QStringList{u"5"_s, u"5"_s};
-    expectRecovered(t, e, "after a fixed card");
+    // Each step of the turn, and what a recovery right after it must rebuild: the score
+    // before the last wager that counts, and the face-up cards of the wagers that count.
+    const auto at = [&](float score, const QStringList& cards, const std::string& where) {
+        e.roster[u"Bob"_s] = {score, true};
+        e.current = u"Bob"_s;
+        e.cards = cards;
+        expectRecovered(t, e, where);
+    };
+    reveal(t, u"3"_s); // picked wrong: a loss, 5
+    at(10, {u"5"_s}, "first result");
+    mnuFixCard_Click(t.console); // back to "Say Results" with 10
+    ASSERT_EQ(t.console.game.RoundState, 4);
+    at(10, {u"5"_s}, "first result fixed");
+    mnuFix_Click(t.console);
+    at(10, {u"5"_s}, "its wager fixed too");
+    wager(t, u"4"_s, true);
+    at(10, {u"5"_s}, "wagered again");
+    reveal(t, u"9"_s); // a win: 14
+    at(10, {u"5"_s}, "scored again");
+    t.click(); // asked on the 9
+    at(10, {u"5"_s}, "asked on the 9");
+    mnuFixCard_Click(t.console); // back one card, to the result over the 5
+    ASSERT_EQ(t.console.game.RoundState, 4);
+    ASSERT_EQ(t.console.game.current().Score, 10.0f);
+    at(10, {u"5"_s}, "fixed while asking");
+    reveal(t, u"K"_s); // the 9 was a K: still a win, 14
+    at(10, {u"5"_s}, "scored a third time");
+    t.click();
+    wager(t, u"14"_s, false);
+    at(10, {u"5"_s}, "wagered on the K");
+    reveal(t, u"Q"_s); // 28
+    at(14, {u"5"_s, u"K"_s}, "second card");
+    t.click();
+    wager(t, u"28"_s, true);
+    reveal(t, u"2"_s); // everything lost: the turn ends at 0
+    ASSERT_EQ(t.console.game.RoundState, 1);
+    e.roster[u"Bob"_s] = {0, true};
+    e.current.clear();
+    e.cards.clear();
+    expectRecovered(t, e, "turn ended");
+    mnuFixCard_Click(t.console); // the ended turn reopened: its closing line no longer counts
+    ASSERT_EQ(t.console.game.RoundState, 4);
+    at(28, {u"5"_s, u"K"_s, u"Q"_s}, "ended turn fixed");
+    reveal(t, u"A"_s); // 56
+    at(28, {u"5"_s, u"K"_s, u"Q"_s}, "third card scored again");
+    t.click();
+    at(28, {u"5"_s, u"K"_s, u"Q"_s}, "asked on the A");
+    wager(t, u"56"_s, true);
+    reveal(t, u"5"_s); // lost: 0 again
+    ASSERT_EQ(t.console.game.RoundState, 1);
+    e.roster[u"Bob"_s] = {0, true};
+    e.current.clear();
+    e.cards.clear();
+    expectRecovered(t, e, "turn ended again");
 }
 
 TEST(Recovery, ATurnWithMoreLoggedLinesThanCardsStillRecovers)
