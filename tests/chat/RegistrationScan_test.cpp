@@ -223,3 +223,62 @@ TEST(RegistrationScan, NamesThatWouldBreakARecordLineAreNeverRegistered)
     EXPECT_EQ(fresh.console.game.current().Name, u"Ann"_s);
     EXPECT_EQ(fresh.console.controls.cmbStart[0].Text, u"5"_s);
 }
+
+TEST(RegistrationScan, TellsTheHostWhenOnlyEspsBeforeTheOpeningRegister)
+{
+    GameTable t;
+    Console& c = t.console;
+    c.settings.Confirm = false;
+    const QString note = u"No registrations since the game opened, but 2 came before it: "
+                         u"those players must send their ESP again."_s;
+    t.room.Esp(u"Ann"_s, u"$"_s);
+    t.room.Esp(u"Bob"_s, u"$"_s);
+    t.room.Esp(u"Ann"_s, u"$"_s); // the same avatar twice counts once
+    t.room.Esp(u"Cy"_s, u"hello"_s);
+    t.click();
+    const qsizetype said = t.room.SaidLines().size();
+    c.controls.lblPlayerCnt.Caption = u"as shown before"_s;
+
+    // No ESP at all after the banner: the scan still has no other effect.
+    ScanRegistrations(c);
+    ASSERT_EQ(t.toolkit.Boxes.size(), 1);
+    EXPECT_EQ(t.toolkit.Boxes[0].Text, note);
+    EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Get Regs"_s);
+    EXPECT_EQ(c.controls.lblPlayerCnt.Caption, u"as shown before"_s);
+    EXPECT_EQ(c.game.PlayerCount, 0);
+
+    // ESPs after it that do not register: told again, the roster shown as usual.
+    t.room.Esp(u"Cy"_s, u"$ please"_s);
+    ScanRegistrations(c);
+    ASSERT_EQ(t.toolkit.Boxes.size(), 2);
+    EXPECT_EQ(t.toolkit.Boxes[1].Text, note);
+    EXPECT_EQ(c.controls.lblPlayerCnt.Caption, u"0"_s);
+
+    // Once Ann sends it again she is registered, and a registering line ends the notes.
+    t.room.Esp(u"Ann"_s, u"$"_s);
+    ScanRegistrations(c);
+    EXPECT_EQ(names(c), QStringList{u"Ann"_s});
+    ScanRegistrations(c);
+    EXPECT_EQ(t.toolkit.Boxes.size(), 2);
+    EXPECT_EQ(t.room.SaidLines().size(), said); // nothing of it went to the chat
+}
+
+TEST(RegistrationScan, NoNoteWithoutABannerOrWhenTheEarlySendersArePlayers)
+{
+    GameTable t;
+    Console& c = t.console;
+    c.settings.Confirm = false;
+    c.game.PlayerCapacity = MaxPlayers;
+    t.room.Say(u"Ann"_s, u"hi all"_s);
+    t.room.Esp(u"Ann"_s, u"$"_s);
+    ScanRegistrations(c); // no banner: the whole text counts
+    EXPECT_EQ(names(c), QStringList{u"Ann"_s});
+
+    // A banner said again (as a recovery does) with Ann already in: nobody is left out.
+    t.room.Say(u"Host"_s, OpeningBanner());
+    ScanRegistrations(c);
+    t.room.Say(u"Ed"_s, u"hi"_s);
+    t.room.Esp(u"Ed"_s, u"hi"_s);
+    ScanRegistrations(c);
+    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+}
