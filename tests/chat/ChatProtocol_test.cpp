@@ -25,8 +25,11 @@ TEST(ChatProtocol, MalformedLinesDecodeToNothing)
                             "TEXT %zz", "COMMUNICATE quillo 0 x", "status 0", " STATUS 0"})
         EXPECT_FALSE(DecodeChatMessage(bad)) << bad;
     EXPECT_TRUE(DecodeChatMessage("KILL"));
-    EXPECT_TRUE(DecodeChatMessage("STATUS "));     // an empty status
-    EXPECT_TRUE(DecodeChatMessage("STATUS 0\r"));  // a peer ending lines with CR LF
+    EXPECT_TRUE(DecodeChatMessage("STATUS ")); // an empty status
+    // A peer ending its lines with CR LF: that one CR is dropped, a second one is the field's.
+    EXPECT_EQ(DecodeChatMessage("STATUS 0\r")->Fields, QList<QByteArray>{"0"});
+    EXPECT_EQ(DecodeChatMessage("TEXT a\r\r")->Fields, QList<QByteArray>{"a\r"});
+    EXPECT_TRUE(DecodeChatMessage("KILL\r"));
     EXPECT_TRUE(DecodeChatMessage("TEXT %d7%D7")); // either case of hex digits
     EXPECT_EQ(DecodeChatMessage("NOTIFY a 5 ")->Fields.size(), 3);
 }

@@ -282,3 +282,33 @@ TEST(RegistrationScan, NoNoteWithoutABannerOrWhenTheEarlySendersArePlayers)
     ScanRegistrations(c);
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
 }
+
+TEST(RegistrationScan, AChatTextInTheDocumentedFormRegistersAsDescribed)
+{
+    GameTable t;
+    Console& c = t.console;
+    c.settings.Confirm = false;
+    t.click(); // opened: the room may count from here
+    // What a bridge sends as TEXT: CR LF lines, spoken and ESP lines, and a zero byte with the
+    // four bytes before it and everything after it to be dropped.
+    const QByteArray text = "Eve: hello\r\n"
+                            "Host: \xD7\xD7\xD7  Quillo  -  Higher or Lower  \xD7\xD7\xD7\r\n"
+                            "ESP from Mary Ann: $\r\n"
+                            "ESP from Gil: $: $\r\n"
+                            "Cy: $\r\n"
+                            "ESP from Lo\nne: $\r\n"
+                            "esp from Fay: $\r\n"
+                            "ESP from Dee: $\r\n"
+                            "tail"
+                            "\0ESP from Zed: $\r\n"_ba;
+    c.chat.OnText(text);
+    ScanChatText(c, c.chat.ReceivedText);
+    EXPECT_EQ(names(c), (QStringList{u"Dee"_s, u"Mary Ann"_s}));
+    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+
+    // An empty line inside the text ends the scan there.
+    c.chat.OnText("Eve: hi\r\nESP from Ann: $\r\n\r\nESP from Bob: $\r\n"_ba);
+    ScanChatText(c, c.chat.ReceivedText);
+    EXPECT_TRUE(names(c).contains(u"Ann"_s));
+    EXPECT_FALSE(names(c).contains(u"Bob"_s));
+}
