@@ -6,8 +6,20 @@
 #include "ui/MainWindow.h"
 #include "ui/ShutdownSignals.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QSessionManager>
+
+namespace {
+
+// Said once at start-up, before the host plays a game whose records the folder cannot keep.
+QString UnwritableFolderText(const QString& folder)
+{
+    return QStringLiteral("Quillo cannot write in its folder\n") +
+           QDir::toNativeSeparators(folder) + QStringLiteral("\nThe settings cannot be saved.");
+}
+
+} // namespace
 
 ConsoleSession::ConsoleSession(ChatClient& client, Clock& clock, const QString& programFolder,
                                const QString& plugin, ChatLimits limits)
@@ -25,7 +37,8 @@ ConsoleSession::~ConsoleSession()
 
 ConsoleSession::Outcome ConsoleSession::Start()
 {
-    if (!instance_.TryAcquire()) {
+    const SingleInstance::Claim claim = instance_.TryAcquire();
+    if (claim == SingleInstance::Claim::HeldByAnother) {
         toolkit_.MessageBox(QStringLiteral("Quillo is already running!"), QStringLiteral("Quillo"));
         return Outcome::AlreadyRunning;
     }
@@ -47,6 +60,9 @@ ConsoleSession::Outcome ConsoleSession::Start()
     ApplySettingsToWindow(console_);
     console_.controls.Visible = true;
     window_->showState();
+    if (claim == SingleInstance::Claim::Unavailable)
+        toolkit_.MessageBox(UnwritableFolderText(console_.programFolder),
+                            QStringLiteral("Program Error"));
 
     running_ = true;
     connect(window_.get(), &MainWindow::unloading, this, &ConsoleSession::Shutdown);
