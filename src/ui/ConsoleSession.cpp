@@ -2,6 +2,7 @@
 
 #include "game/FixedLines.h"
 #include "game/WindowSettings.h"
+#include "records/SaveCopies.h"
 #include "records/SettingsFile.h"
 #include "ui/MainWindow.h"
 #include "ui/ShutdownSignals.h"
@@ -46,6 +47,10 @@ ConsoleSession::Outcome ConsoleSession::Start()
         toolkit_.ErrorBox(10001, QStringLiteral("Failed to initialize DDE layer"), chat_.Plugin());
         return Outcome::ChatFailed;
     }
+    // Copies left by a console killed in the middle of a save; with the folder held, no save
+    // of another console can be writing one now.
+    if (claim == SingleInstance::Claim::Held)
+        RemoveLeftSaveCopies(console_.programFolder);
 
     window_ = std::make_unique<MainWindow>(console_);
     toolkit_.SetWindow(window_.get(), [this] { window_->showState(); });

@@ -84,6 +84,36 @@ TEST(Startup, AFolderWhereNoLockCanBeMadeStartsTheConsoleAndSaysSoOnce)
     EXPECT_TRUE(disk.SetReadOnly(false));
 }
 
+TEST(Startup, CopiesLeftByAKilledSaveAreRemovedOnlyByTheConsoleThatHoldsTheFolder)
+{
+    UiConsole t;
+    const QStringList left{u"quillo.ini.xaHhoV"_s, u"QOPMarch03.txt.Ab12Cd"_s};
+    const QStringList others{u"macros.txt.xaHhoV"_s, u"quillo.ini.bak"_s};
+    for (const QString& name : left + others) {
+        QFile file(t.path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    t.writeSettings(IniLines({u"Start= 25 "_s}));
+
+    // A console refused because another holds the folder removes nothing: that one may be
+    // saving right now.
+    {
+        QLockFile first(t.path(u"quillo.lock"_s));
+        ASSERT_TRUE(first.tryLock(0));
+        UiConsole second(t.home);
+        EXPECT_EQ(second.start(), ConsoleSession::Outcome::AlreadyRunning);
+        for (const QString& name : left + others)
+            EXPECT_TRUE(QFile::exists(t.path(name))) << name.toStdString();
+    }
+
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    for (const QString& name : left)
+        EXPECT_FALSE(QFile::exists(t.path(name))) << name.toStdString();
+    for (const QString& name : others)
+        EXPECT_TRUE(QFile::exists(t.path(name))) << name.toStdString();
+    EXPECT_EQ(t.console().settings.Start, 25);
+}
+
 TEST(Startup, AChatLayerThatWillNotOpenEndsTheStartWithError10001)
 {
     UiConsole t;
