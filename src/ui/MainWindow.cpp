@@ -7,6 +7,7 @@
 #include "ui/ConsoleBinding.h"
 #include "ui/HandlerWiring.h"
 #include "ui/MacroButton.h"
+#include "ui/MenuShortcutFirst.h"
 #include "ui/Twips.h"
 #include "ui/WindowFonts.h"
 
@@ -40,6 +41,7 @@ MainWindow::MainWindow(Console& console, QWidget* parent) : QMainWindow(parent),
     setCentralWidget(client);
     w_.build(client);
     w_.menus.build(menuBar(), this);
+    new MenuShortcutFirst(*this, *w_.menus.mnuExit);
 
     // A fixed frame: the client area and the menu bar, nothing to drag.
     adjustSize();
