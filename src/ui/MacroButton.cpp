@@ -3,6 +3,9 @@
 #include "ui/WindowFonts.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 MacroButton::MacroButton(int index, QWidget* parent) : QLineEdit(parent), index_(index)
 {
@@ -25,6 +28,28 @@ MacroButton::MacroButton(int index, QWidget* parent) : QLineEdit(parent), index_
 int MacroButton::index() const
 {
     return index_;
+}
+
+QRect MacroButton::numberRect() const
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    return style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+}
+
+void MacroButton::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event);
+    // Locked, without focus or selection, the box shows nothing but its panel and number.
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    const QRect room = numberRect();
+    painter.setClipRect(room);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.drawText(room, Qt::AlignCenter, text());
 }
 
 void MacroButton::mousePressEvent(QMouseEvent* event)

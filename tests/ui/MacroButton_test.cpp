@@ -1,0 +1,114 @@
+#include "support/EditorConsole.h"
+#include "support/UiConsole.h"
+#include "ui/MacroButton.h"
+#include "ui/frmMacro.h"
+
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool Inked(QRgb pixel)
+{
+    return qGray(pixel) < 128;
+}
+
+// The first and last column within `area` that hold any ink; (-1, -1) for none.
+std::pair<int, int> InkedColumns(const QImage& image, const QRect& area)
+{
+    int first = -1;
+    int last = -1;
+    for (int x = area.left(); x <= area.right(); ++x) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            if (Inked(image.pixel(x, y))) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+// How wide the text's ink is when nothing cuts it.
+int FreeInkWidth(const QFont& font, const QString& text)
+{
+    QImage free(120, 60, QImage::Format_RGB32);
+    free.fill(Qt::white);
+    QPainter painter(&free);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, 0, 120, 60), Qt::AlignCenter, text);
+    painter.end();
+    const auto [first, last] = InkedColumns(free, free.rect());
+    return last - first + 1;
+}
+
+QList<MacroButton*> Buttons(const QWidget& window)
+{
+    QList<MacroButton*> buttons;
+    for (int i = 1; i <= 20; ++i)
+        buttons.append(window.findChild<MacroButton*>(u"txtButton(%1)"_s.arg(i)));
+    return buttons;
+}
+
+// Every number fits the box inside the border, and the box shows all of its ink.
+void ExpectWholeNumbers(const QList<MacroButton*>& buttons, const QString& face)
+{
+    for (MacroButton* button : buttons) {
+        ASSERT_NE(button, nullptr);
+        const QString number = button->text();
+        const std::string where = (face + u" "_s + number).toStdString();
+        const QRect room = button->numberRect();
+        EXPECT_GT(room.left(), 0) << where; // the border stays clear
+        EXPECT_LT(room.right(), button->width() - 1) << where;
+        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(number), room.width()) << where;
+
+        const QImage shown = button->grab().toImage();
+        ASSERT_EQ(shown.size(), button->size()) << where;
+        const auto [first, last] = InkedColumns(shown, room);
+        ASSERT_GE(first, 0) << where;
+        EXPECT_NEAR(last - first + 1, FreeInkWidth(button->font(), number), 1) << where;
+    }
+}
+
+// The buttons with their own font, then with each face installed here at the same size: a
+// machine without the named face falls back to one of them.
+void ExpectWholeNumbersWithEveryFace(const QList<MacroButton*>& buttons)
+{
+    ExpectWholeNumbers(buttons, u"own font"_s);
+    const QFont own = buttons.first()->font();
+    for (const QString& family : QFontDatabase::families()) {
+        QFont face = own;
+        face.setFamilies({family});
+        for (MacroButton* button : buttons)
+            button->setFont(face);
+        ExpectWholeNumbers(buttons, family);
+    }
+}
+
+} // namespace
+
+TEST(MacroButton, EveryNumberShowsWholeInTheConsoleAndTheEditorWithEveryInstalledFace)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    const QList<MacroButton*> console = Buttons(t.window());
+    ASSERT_EQ(console.size(), 20);
+    EXPECT_EQ(console[19]->width(), 17); // the console's narrow boxes, ten to a row
+    ExpectWholeNumbersWithEveryFace(console);
+
+    EditorConsole e;
+    QWidget hidden;
+    frmMacro editor(e.console, &hidden);
+    editor.show();
+    ExpectWholeNumbersWithEveryFace(Buttons(editor));
+}
