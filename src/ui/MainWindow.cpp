@@ -154,6 +154,15 @@ void MainWindow::moveToTwips(QPoint twips)
     }
 }
 
+void MainWindow::setVisible(bool visible)
+{
+    if (!visible && isVisible())
+        hiddenAt_ = pos();
+    else if (visible && !isVisible() && hiddenAt_)
+        move(*hiddenAt_);
+    QMainWindow::setVisible(visible);
+}
+
 void MainWindow::wireOwnHandlers()
 {
     onAction(QStringLiteral("mnuOnTop"), mnuOnTop_Click);
