@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 MainWindow::MainWindow(Console& console, QWidget* parent) : QMainWindow(parent), console_(console)
 {
@@ -156,10 +157,15 @@ void MainWindow::moveToTwips(QPoint twips)
 
 void MainWindow::setVisible(bool visible)
 {
-    if (!visible && isVisible())
+    if (!visible && isVisible()) {
         hiddenAt_ = pos();
-    else if (visible && !isVisible() && hiddenAt_)
+    } else if (visible && !isVisible() && hiddenAt_) {
         move(*hiddenAt_);
+        // Moving a hidden widget to where it stood tells its native window nothing; unless the
+        // native window is given a place, the window manager picks one as for a new window.
+        if (QWindow* native = windowHandle())
+            native->setFramePosition(*hiddenAt_);
+    }
     QMainWindow::setVisible(visible);
 }
 
