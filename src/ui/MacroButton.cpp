@@ -7,6 +7,15 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
+
+namespace {
+
+// Below this a number would be too small to read; no face on any desktop gets there in a box.
+constexpr qreal MinNumberPoints = 5.0;
+
+} // namespace
+
 MacroButton::MacroButton(int index, QWidget* parent) : QLineEdit(parent), index_(index)
 {
     setObjectName(QStringLiteral("txtButton(%1)").arg(index));
@@ -37,6 +46,16 @@ QRect MacroButton::numberRect() const
     return style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
 }
 
+QFont MacroButton::numberFont() const
+{
+    QFont shown = font();
+    const int room = numberRect().width();
+    while (shown.pointSizeF() > MinNumberPoints &&
+           QFontMetrics(shown).horizontalAdvance(text()) > room)
+        shown.setPointSizeF(std::max(MinNumberPoints, shown.pointSizeF() - 0.25));
+    return shown;
+}
+
 void MacroButton::paintEvent(QPaintEvent* event)
 {
     Q_UNUSED(event);
@@ -49,6 +68,7 @@ void MacroButton::paintEvent(QPaintEvent* event)
     painter.setClipRect(room);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.setFont(numberFont());
     painter.drawText(room, Qt::AlignCenter, text());
 }
 

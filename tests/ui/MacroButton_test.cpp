@@ -70,30 +70,66 @@ void ExpectWholeNumbers(const QList<MacroButton*>& buttons, const QString& face)
         const QRect room = button->numberRect();
         EXPECT_GT(room.left(), 0) << where; // the border stays clear
         EXPECT_LT(room.right(), button->width() - 1) << where;
-        EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(number), room.width()) << where;
+        const QFont shownIn = button->numberFont();
+        EXPECT_LE(QFontMetrics(shownIn).horizontalAdvance(number), room.width()) << where;
 
         const QImage shown = button->grab().toImage();
         ASSERT_EQ(shown.size(), button->size()) << where;
         // The rounded corners of the border reach into the room's first and last rows.
         const auto [first, last] = InkedColumns(shown, room.adjusted(0, 2, 0, -2));
         ASSERT_GE(first, 0) << where;
-        EXPECT_NEAR(last - first + 1, FreeInkWidth(button->font(), number), 1) << where;
+        EXPECT_NEAR(last - first + 1, FreeInkWidth(shownIn, number), 1) << where;
     }
 }
 
-// The buttons with their own font, then with each face installed here at the same size: a
-// machine without the named face falls back to one of them.
+void SetFace(const QList<MacroButton*>& buttons, const QFont& design, const QString& family)
+{
+    QFont face = design;
+    face.setFamilies({family});
+    for (MacroButton* button : buttons)
+        button->setFont(face);
+}
+
+// The faces a Debian desktop shows for the buttons' Arial: its metric twins and the default
+// sans serif face. Each keeps the design's size in every box.
+const QStringList ArialStandIns{u"Liberation Sans"_s, u"Arimo"_s,          u"Nimbus Sans"_s,
+                                u"Nimbus Sans L"_s,   u"TeX Gyre Heros"_s, u"FreeSans"_s,
+                                u"DejaVu Sans"_s};
+
 void ExpectWholeNumbersWithEveryFace(const QList<MacroButton*>& buttons)
 {
+    const QFont design = buttons.first()->font();
     ExpectWholeNumbers(buttons, u"own font"_s);
-    const QFont own = buttons.first()->font();
-    for (const QString& family : QFontDatabase::families()) {
-        QFont face = own;
-        face.setFamilies({family});
+    for (MacroButton* button : buttons)
+        EXPECT_EQ(button->numberFont(), design) << button->text().toStdString();
+
+    const QStringList installed = QFontDatabase::families();
+    int standIns = 0;
+    for (const QString& family : ArialStandIns) {
+        if (!installed.contains(family))
+            continue;
+        ++standIns;
+        SetFace(buttons, design, family);
+        ExpectWholeNumbers(buttons, family);
         for (MacroButton* button : buttons)
-            button->setFont(face);
+            EXPECT_EQ(button->numberFont().pointSizeF(), design.pointSizeF())
+                << QString(family + u" "_s + button->text()).toStdString();
+    }
+    EXPECT_GT(standIns, 0) << "no sans serif face to stand in for Arial";
+
+    // Any other face installed here, however wide, shows whole numbers too, if smaller; so does
+    // a size far above the design's.
+    for (const QString& family : installed) {
+        SetFace(buttons, design, family);
         ExpectWholeNumbers(buttons, family);
     }
+    QFont large = design;
+    large.setPointSizeF(design.pointSizeF() * 2);
+    for (MacroButton* button : buttons)
+        button->setFont(large);
+    ExpectWholeNumbers(buttons, u"twice the size"_s);
+    if (buttons.first()->width() < 20) // the console's narrow boxes
+        EXPECT_LT(buttons.last()->numberFont().pointSizeF(), large.pointSizeF());
 }
 
 } // namespace
