@@ -128,8 +128,9 @@ void ExpectWholeNumbersWithEveryFace(const QList<MacroButton*>& buttons)
     for (MacroButton* button : buttons)
         button->setFont(large);
     ExpectWholeNumbers(buttons, u"twice the size"_s);
-    if (buttons.first()->width() < 20) // the console's narrow boxes
+    if (buttons.first()->width() < 20) { // the console's narrow boxes
         EXPECT_LT(buttons.last()->numberFont().pointSizeF(), large.pointSizeF());
+    }
 }
 
 } // namespace
