@@ -11,7 +11,7 @@
 
 namespace {
 
-// Below this a number would be too small to read; no face on any desktop gets there in a box.
+// Below this a number would be too small to read: it is cut rather than made smaller still.
 constexpr qreal MinNumberPoints = 5.0;
 
 } // namespace
