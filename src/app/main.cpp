@@ -51,8 +51,7 @@ int main(int argc, char** argv)
     std::unique_ptr<PracticeRoomWindow> roomWindow;
     if (room) {
         roomWindow = std::make_unique<PracticeRoomWindow>(*room);
-        roomWindow->placeBeside(*session.Window());
-        roomWindow->show();
+        roomWindow->showBeside(*session.Window());
     }
     return QApplication::exec();
 }

@@ -2,12 +2,25 @@
 
 #include "game/FixedLines.h"
 #include "game/WindowSettings.h"
+#include "records/SaveCopies.h"
 #include "records/SettingsFile.h"
 #include "ui/MainWindow.h"
 #include "ui/ShutdownSignals.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QSessionManager>
+
+namespace {
+
+// Said once at start-up, before the host plays a game whose records the folder cannot keep.
+QString UnwritableFolderText(const QString& folder)
+{
+    return QStringLiteral("Quillo cannot write in its folder\n") +
+           QDir::toNativeSeparators(folder) + QStringLiteral("\nThe settings cannot be saved.");
+}
+
+} // namespace
 
 ConsoleSession::ConsoleSession(ChatClient& client, Clock& clock, const QString& programFolder,
                                const QString& plugin, ChatLimits limits)
@@ -25,7 +38,8 @@ ConsoleSession::~ConsoleSession()
 
 ConsoleSession::Outcome ConsoleSession::Start()
 {
-    if (!instance_.TryAcquire()) {
+    const SingleInstance::Claim claim = instance_.TryAcquire();
+    if (claim == SingleInstance::Claim::HeldByAnother) {
         toolkit_.MessageBox(QStringLiteral("Quillo is already running!"), QStringLiteral("Quillo"));
         return Outcome::AlreadyRunning;
     }
@@ -33,6 +47,10 @@ ConsoleSession::Outcome ConsoleSession::Start()
         toolkit_.ErrorBox(10001, QStringLiteral("Failed to initialize DDE layer"), chat_.Plugin());
         return Outcome::ChatFailed;
     }
+    // Copies left by a console killed in the middle of a save; with the folder held, no save
+    // of another console can be writing one now.
+    if (claim == SingleInstance::Claim::Held)
+        RemoveLeftSaveCopies(console_.programFolder);
 
     window_ = std::make_unique<MainWindow>(console_);
     toolkit_.SetWindow(window_.get(), [this] { window_->showState(); });
@@ -47,6 +65,9 @@ ConsoleSession::Outcome ConsoleSession::Start()
     ApplySettingsToWindow(console_);
     console_.controls.Visible = true;
     window_->showState();
+    if (claim == SingleInstance::Claim::Unavailable)
+        toolkit_.MessageBox(UnwritableFolderText(console_.programFolder),
+                            QStringLiteral("Program Error"));
 
     running_ = true;
     connect(window_.get(), &MainWindow::unloading, this, &ConsoleSession::Shutdown);

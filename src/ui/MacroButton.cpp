@@ -3,6 +3,18 @@
 #include "ui/WindowFonts.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
+
+namespace {
+
+// Below this a number would be too small to read: it is cut rather than made smaller still.
+constexpr qreal MinNumberPoints = 5.0;
+
+} // namespace
 
 MacroButton::MacroButton(int index, QWidget* parent) : QLineEdit(parent), index_(index)
 {
@@ -25,6 +37,39 @@ MacroButton::MacroButton(int index, QWidget* parent) : QLineEdit(parent), index_
 int MacroButton::index() const
 {
     return index_;
+}
+
+QRect MacroButton::numberRect() const
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    return style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+}
+
+QFont MacroButton::numberFont() const
+{
+    QFont shown = font();
+    const int room = numberRect().width();
+    while (shown.pointSizeF() > MinNumberPoints &&
+           QFontMetrics(shown).horizontalAdvance(text()) > room)
+        shown.setPointSizeF(std::max(MinNumberPoints, shown.pointSizeF() - 0.25));
+    return shown;
+}
+
+void MacroButton::paintEvent(QPaintEvent* event)
+{
+    Q_UNUSED(event);
+    // Locked, without focus or selection, the box shows nothing but its panel and number.
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    const QRect room = numberRect();
+    painter.setClipRect(room);
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.setFont(numberFont());
+    painter.drawText(room, Qt::AlignCenter, text());
 }
 
 void MacroButton::mousePressEvent(QMouseEvent* event)

@@ -12,6 +12,12 @@ public:
     MacroButton(int index, QWidget* parent);
 
     int index() const;
+    // Where the number stands: all of the box inside its border. A line edit keeps a margin
+    // for its cursor on either side, which leaves a 17 px box too narrow for "20".
+    QRect numberRect() const;
+    // The font the number is drawn in: the box's own, or a smaller size of it where a face
+    // wider than the design's would not fit the number in.
+    QFont numberFont() const;
 
 Q_SIGNALS:
     void clicked(int index);
@@ -22,6 +28,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int index_;

@@ -7,6 +7,7 @@
 #include "ui/ConsoleBinding.h"
 #include "ui/HandlerWiring.h"
 #include "ui/MacroButton.h"
+#include "ui/MenuShortcutFirst.h"
 #include "ui/Twips.h"
 #include "ui/WindowFonts.h"
 
@@ -21,6 +22,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QWindow>
 
 MainWindow::MainWindow(Console& console, QWidget* parent) : QMainWindow(parent), console_(console)
 {
@@ -40,6 +42,7 @@ MainWindow::MainWindow(Console& console, QWidget* parent) : QMainWindow(parent),
     setCentralWidget(client);
     w_.build(client);
     w_.menus.build(menuBar(), this);
+    new MenuShortcutFirst(*this, *w_.menus.mnuExit);
 
     // A fixed frame: the client area and the menu bar, nothing to drag.
     adjustSize();
@@ -150,6 +153,20 @@ void MainWindow::moveToTwips(QPoint twips)
             return;
         }
     }
+}
+
+void MainWindow::setVisible(bool visible)
+{
+    if (!visible && isVisible()) {
+        hiddenAt_ = pos();
+    } else if (visible && !isVisible() && hiddenAt_) {
+        move(*hiddenAt_);
+        // Moving a hidden widget to where it stood tells its native window nothing; unless the
+        // native window is given a place, the window manager picks one as for a new window.
+        if (QWindow* native = windowHandle())
+            native->setFramePosition(*hiddenAt_);
+    }
+    QMainWindow::setVisible(visible);
 }
 
 void MainWindow::wireOwnHandlers()

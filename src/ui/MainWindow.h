@@ -6,6 +6,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
 struct Console;
 class ConsoleBinding;
@@ -57,6 +58,11 @@ public:
     // kept only where it shows on one of the screens.
     void moveToTwips(QPoint twips);
 
+    // Hidden while a dialog is open, the console comes back exactly where it stood: a window
+    // shown again without a place of its own is placed anew by the window manager, and the
+    // next shutdown would keep that place.
+    void setVisible(bool visible) override;
+
 Q_SIGNALS:
     // The window is closing (Exit, the close box): the program's shutdown follows.
     void unloading();
@@ -77,4 +83,5 @@ private:
     QPointer<QObject> refusedClick_; // the control whose focus the wager check refused
     bool unloaded_ = false;
     QPointer<QWidget> dialog_;
+    std::optional<QPoint> hiddenAt_; // where the console stood when last hidden
 };

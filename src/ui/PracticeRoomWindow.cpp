@@ -17,11 +17,15 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
 // How often the window looks for new chat text: quick enough to read along as lines are said.
 constexpr int PollMs = 100;
+
+// Shown anyway, where the console stands then, if the console is never exposed.
+constexpr int PlacementWaitMs = 3000;
 
 QPushButton* Button(const QString& name, const QString& caption, QWidget* parent)
 {
@@ -116,6 +120,42 @@ void PracticeRoomWindow::placeBeside(const QWidget& console)
             at.setX(std::max(room.left(), frame.left() - width() - 12));
     }
     move(at);
+}
+
+void PracticeRoomWindow::showBeside(QWidget& console)
+{
+    console_ = &console;
+    QWindow* window = console.windowHandle();
+    if (!window) {
+        showBesideNow();
+        return;
+    }
+    // The window manager has placed the console when it first exposes it; the geometry it
+    // reports may still be queued then, so the room is placed after it.
+    if (window->isExposed())
+        QTimer::singleShot(0, this, &PracticeRoomWindow::showBesideNow);
+    else
+        window->installEventFilter(this);
+    QTimer::singleShot(PlacementWaitMs, this, &PracticeRoomWindow::showBesideNow);
+}
+
+void PracticeRoomWindow::showBesideNow()
+{
+    if (!console_)
+        return;
+    if (QWindow* window = console_->windowHandle())
+        window->removeEventFilter(this);
+    placeBeside(*console_);
+    console_ = nullptr;
+    show();
+}
+
+bool PracticeRoomWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && console_ && watched == console_->windowHandle() &&
+        console_->windowHandle()->isExposed())
+        QTimer::singleShot(0, this, &PracticeRoomWindow::showBesideNow);
+    return QWidget::eventFilter(watched, event);
 }
 
 void PracticeRoomWindow::refresh()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPointer>
 #include <QWidget>
 
 class PracticeRoom;
@@ -22,10 +23,17 @@ public:
 
     // Places the window to the right of the given one, on the same screen where it fits.
     void placeBeside(const QWidget& console);
+    // Shows the window beside the console, shown already, once the window manager has placed
+    // the console and its frame is known: placed earlier, the room would cover it.
+    void showBeside(QWidget& console);
     // Shows the room's chat text now if it changed.
     void refresh();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void showBesideNow();
     bool readLine(QString& avatar, QString& text);
     void say();
     void esp();
@@ -40,4 +48,5 @@ private:
     QLabel* note_ = nullptr;
     QTimer* poll_ = nullptr;
     QByteArray shown_;
+    QPointer<QWidget> console_; // the console waited for, until the room is shown
 };

@@ -9,7 +9,11 @@ SingleInstance::SingleInstance(const QString& programFolder)
     lock_.setStaleLockTime(0);
 }
 
-bool SingleInstance::TryAcquire()
+SingleInstance::Claim SingleInstance::TryAcquire()
 {
-    return lock_.isLocked() || lock_.tryLock(0);
+    if (lock_.isLocked() || lock_.tryLock(0))
+        return Claim::Held;
+    // Only a lock that a live console holds means another console; a folder where no lock
+    // can be written must not keep the host from playing.
+    return lock_.error() == QLockFile::LockFailedError ? Claim::HeldByAnother : Claim::Unavailable;
 }

@@ -9,10 +9,16 @@
 class SingleInstance
 {
 public:
+    enum class Claim
+    {
+        Held,          // this console now holds the folder
+        HeldByAnother, // a live console holds it: this one must not start
+        Unavailable    // no lock can be made there (a read-only folder): start without one
+    };
+
     explicit SingleInstance(const QString& programFolder);
 
-    // True when this console now holds the folder.
-    bool TryAcquire();
+    Claim TryAcquire();
 
 private:
     QLockFile lock_;

@@ -4,6 +4,7 @@
 #include "game/Console.h"
 #include "ui/DialogPlacement.h"
 #include "ui/MacroButton.h"
+#include "ui/MenuShortcutFirst.h"
 #include "ui/StruckKey.h"
 #include "ui/WindowFonts.h"
 
@@ -72,6 +73,7 @@ frmMacro::frmMacro(Console& console, QWidget* mainWindow)
 
     buildMenu();
     buildControls();
+    new MenuShortcutFirst(*this, *findChild<QAction*>(QStringLiteral("mnuExit")));
     refresh();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     CentreOnScreen(*this);

@@ -51,3 +51,32 @@ TEST(DialogWiring, SettingsAndEditMacrosTakeThePlaceOfTheConsoleUntilClosed)
     EXPECT_TRUE(console.isVisible());
     EXPECT_TRUE(t.console().controls.Visible);
 }
+
+TEST(DialogWiring, TheConsoleComesBackWhereItStoodBeforeEachDialog)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& console = t.window();
+    console.move(210, 140);
+    const QPoint stood = console.pos();
+
+    for (const auto& [item, dialog] :
+         {std::pair{u"mnuSettings"_s, u"frmSettings"_s},
+          std::pair{u"mnuEditMacros"_s, u"frmMacro"_s}, std::pair{u"mnuAbout"_s, u"frmAbout"_s}}) {
+        t.action(item)->trigger();
+        QPointer<QWidget> open = topLevel(dialog);
+        ASSERT_NE(open, nullptr) << dialog.toStdString();
+        ASSERT_FALSE(console.isVisible());
+        // A window manager places a window that is shown again anew, unless it is told where.
+        console.move(3, 7);
+        open->close();
+        ASSERT_TRUE(WaitUntil([&] { return open.isNull() && console.isVisible(); }))
+            << dialog.toStdString();
+        EXPECT_EQ(console.pos(), stood) << dialog.toStdString();
+    }
+
+    // The next shutdown keeps that place.
+    console.close();
+    const int left = stood.x() * 1440 / console.logicalDpiX();
+    EXPECT_TRUE(t.settingsText().contains(u"\r\nLeft= %1 \r\n"_s.arg(left)));
+}

@@ -287,3 +287,37 @@ TEST(MainWindow, ARefusedWagerKeepsTheFocusAndSwallowsTheClickThatTookIt)
     EXPECT_EQ(checks, 2);
     EXPECT_EQ(say->text(), u"Draw Player"_s);
 }
+
+TEST(MainWindow, CtrlXExitsFromTheWagerAndCardBoxesWithTheirTextWhole)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.window();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto* wager = t.find<QLineEdit>(u"txtWager"_s);
+    wager->setFocus();
+    wager->selectAll();
+    QTest::keyClick(wager, Qt::Key_Delete, Qt::ShiftModifier); // cutting is still there
+    EXPECT_TRUE(wager->text().isEmpty());
+    EXPECT_TRUE(w.isVisible());
+    QTest::keyClicks(wager, u"25"_s);
+    wager->selectAll();
+    QTest::keyClick(wager, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(t.session.IsShutDown());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(wager->text(), u"25"_s);
+
+    // An editable combo box hands its keys to the line edit inside it.
+    UiConsole u;
+    ASSERT_EQ(u.start(), ConsoleSession::Outcome::Running);
+    u.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&u.window()));
+    auto* card = u.find<QComboBox>(u"cmbStart(0)"_s);
+    card->setFocus();
+    card->setEditText(u"K"_s);
+    card->lineEdit()->selectAll();
+    QTest::keyClick(card, Qt::Key_X, Qt::ControlModifier);
+    EXPECT_TRUE(u.session.IsShutDown());
+    EXPECT_EQ(card->currentText(), u"K"_s);
+}

@@ -79,3 +79,19 @@ TEST(PracticeRoomWindow, ShowsTheHostsLinesLiveUnderTheNameSetHere)
     link.SayLine(0, QString(), u"Welcome to Quillo"_s);
     EXPECT_TRUE(WaitUntil([&r] { return r.shown().contains(u"Quilla: Welcome to Quillo"_s); }));
 }
+
+TEST(PracticeRoomWindow, ShowsBesideTheConsoleOnlyOnceTheConsoleHasBeenPlaced)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    PracticeRoomWindow room(t.room);
+    room.showBeside(t.window());
+    EXPECT_FALSE(room.isVisible());
+    // Where the window manager puts the console as it maps it, after start-up has shown it.
+    t.window().move(40, 90);
+
+    ASSERT_TRUE(WaitUntil([&room] { return room.isVisible(); }));
+    const QRect console = t.window().frameGeometry();
+    EXPECT_EQ(room.pos(), QPoint(console.right() + 12, console.top()));
+    EXPECT_FALSE(room.frameGeometry().intersects(console));
+}

@@ -1,4 +1,5 @@
 #include "game/Console.h"
+#include "support/ScratchDisk.h"
 #include "support/UiConsole.h"
 #include "ui/MainWindow.h"
 
@@ -50,6 +51,67 @@ TEST(Startup, ASecondConsoleInTheSameFolderIsRefusedAndTouchesNothing)
     // Another folder is another console.
     UiConsole other;
     EXPECT_EQ(other.start(), ConsoleSession::Outcome::Running);
+}
+
+TEST(Startup, AFolderWhereNoLockCanBeMadeStartsTheConsoleAndSaysSoOnce)
+{
+    ScratchDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << "no right to mount a scratch disk here";
+    {
+        QFile ini(disk.path(u"quillo.ini"_s));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[Settings]\r\nStart= 25 \r\n\r\n");
+    }
+    ASSERT_TRUE(disk.SetReadOnly(true));
+
+    UiConsole t(disk.path());
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    EXPECT_TRUE(t.window().isVisible());
+    EXPECT_EQ(t.find<QLineEdit>(u"txtWager"_s)->text(), u"25"_s); // the settings were read
+    EXPECT_EQ(t.room.CountCalls(u"DapiRegister"_s), 1);
+    ASSERT_EQ(t.boxes.size(), 1);
+    EXPECT_EQ(t.boxes[0].title, u"Program Error"_s);
+    EXPECT_TRUE(t.boxes[0].text.endsWith(u"The settings cannot be saved."_s));
+    EXPECT_TRUE(t.boxes[0].text.contains(disk.path()));
+
+    // Playing on says nothing more about the lock; the save at the end fails as any save there.
+    t.window().close();
+    EXPECT_TRUE(t.session.IsShutDown());
+    for (const auto& box : t.boxes)
+        EXPECT_NE(box.text, u"Quillo is already running!"_s);
+    EXPECT_EQ(t.settingsText(), u"[Settings]\r\nStart= 25 \r\n\r\n"_s);
+    EXPECT_TRUE(disk.SetReadOnly(false));
+}
+
+TEST(Startup, CopiesLeftByAKilledSaveAreRemovedOnlyByTheConsoleThatHoldsTheFolder)
+{
+    UiConsole t;
+    const QStringList left{u"quillo.ini.xaHhoV"_s, u"QOPMarch03.txt.Ab12Cd"_s};
+    const QStringList others{u"macros.txt.xaHhoV"_s, u"quillo.ini.bak"_s};
+    for (const QString& name : left + others) {
+        QFile file(t.path(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    t.writeSettings(IniLines({u"Start= 25 "_s}));
+
+    // A console refused because another holds the folder removes nothing: that one may be
+    // saving right now.
+    {
+        QLockFile first(t.path(u"quillo.lock"_s));
+        ASSERT_TRUE(first.tryLock(0));
+        UiConsole second(t.home);
+        EXPECT_EQ(second.start(), ConsoleSession::Outcome::AlreadyRunning);
+        for (const QString& name : left + others)
+            EXPECT_TRUE(QFile::exists(t.path(name))) << name.toStdString();
+    }
+
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    for (const QString& name : left)
+        EXPECT_FALSE(QFile::exists(t.path(name))) << name.toStdString();
+    for (const QString& name : others)
+        EXPECT_TRUE(QFile::exists(t.path(name))) << name.toStdString();
+    EXPECT_EQ(t.console().settings.Start, 25);
 }
 
 TEST(Startup, AChatLayerThatWillNotOpenEndsTheStartWithError10001)

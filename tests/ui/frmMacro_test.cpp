@@ -2,6 +2,7 @@
 #include "ui/frmMacro.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -99,6 +100,34 @@ TEST(frmMacro, OpeningAndClosingUntouchedAsksNothingWritesNoMacroFileAndShowsThe
     EXPECT_TRUE(e.t.toolkit.FileFilters.isEmpty());
     EXPECT_EQ(QDir(e.t.folder.path()).entryList(QDir::Files), QStringList{u"quillo.ini"_s});
     EXPECT_TRUE(e.console.isVisible());
+}
+
+TEST(frmMacro, CtrlXClosesTheEditorFromEitherBoxWithTheirTextWhole)
+{
+    EditorWindow e;
+    e.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(e.window.get()));
+    e.click(3);
+    ASSERT_EQ(QApplication::focusWidget(), e.name()); // a click leaves the focus in the name box
+    e.name()->selectAll();
+    QTest::keyClick(e.name(), Qt::Key_Delete, Qt::ShiftModifier); // cutting is still there
+    EXPECT_TRUE(e.name()->text().isEmpty());
+    QTest::keyClicks(e.name(), u"House rules"_s);
+    e.name()->selectAll();
+    QTest::keyClick(e.name(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(e.window->isVisible());
+    EXPECT_EQ(e.name()->text(), u"House rules"_s);
+    EXPECT_EQ(e.t.console.macros[3].Name, u"House rules"_s); // closing stored the boxes
+    EXPECT_TRUE(e.console.isVisible());
+
+    EditorWindow f;
+    f.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.window.get()));
+    f.text()->setFocus();
+    f.text()->selectAll();
+    QTest::keyClick(f.text(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(f.window->isVisible());
+    EXPECT_EQ(f.text()->toPlainText(), u"Hi all"_s);
 }
 
 TEST(frmMacro, TypingIsKeptAcrossButtonsAndDroppedByClickingTheSameButton)

@@ -9,9 +9,12 @@
 #include <QFile>
 #include <QThread>
 
-UiConsole::UiConsole()
-    : clock(QDateTime(QDate(2003, 3, 1), QTime(21, 5))),
-      session(room, clock, folder.path(), QStringLiteral("quillo"), {200, 2000})
+UiConsole::UiConsole() : UiConsole(QString()) {}
+
+UiConsole::UiConsole(const QString& programFolder)
+    : home(programFolder.isEmpty() ? folder.path() : programFolder),
+      clock(QDateTime(QDate(2003, 3, 1), QTime(21, 5))),
+      session(room, clock, home, QStringLiteral("quillo"), {200, 2000})
 {
     session.Toolkit().SetBoxAnswerer([this](const WidgetToolkit::ShownBox& shown) {
         boxes.append(shown);
@@ -46,7 +49,7 @@ QString UiConsole::settingsText() const
 
 QString UiConsole::path(const QString& fileName) const
 {
-    return QDir(folder.path()).filePath(fileName);
+    return QDir(home).filePath(fileName);
 }
 
 ConsoleSession::Outcome UiConsole::start()

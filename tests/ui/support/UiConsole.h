@@ -20,6 +20,8 @@ class QMenu;
 struct UiConsole
 {
     UiConsole();
+    // A console in a folder the test made (a scratch disk), not a fresh one of its own.
+    explicit UiConsole(const QString& programFolder);
     ~UiConsole();
 
     // Writes quillo.ini (lines joined with CR LF, an empty line closing the section).
@@ -34,6 +36,7 @@ struct UiConsole
     QAction* action(const QString& name);
 
     QTemporaryDir folder;
+    QString home; // the program folder: `folder` unless the test named another
     PracticeRoom room;
     FixedClock clock;
     ConsoleSession session;
