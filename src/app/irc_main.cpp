@@ -6,6 +6,7 @@
 #include "irc/IrcShutdownSignals.h"
 
 #include <QCoreApplication>
+#include <QLocalSocket>
 #include <QProcessEnvironment>
 
 #include <csignal>
@@ -36,6 +37,13 @@ int main(int argc, char** argv)
         options->SocketPath.isEmpty()
             ? IrcBridgeSocketPath(options->UrlText, QString::fromUtf8(options->Nick))
             : options->SocketPath;
+    QLocalSocket probe;
+    probe.connectToServer(path);
+    if (probe.waitForConnected(1000)) {
+        // Listening would take the socket away from the bridge that holds it.
+        std::fprintf(stderr, "quillo-irc: a bridge already listens at %s\n", qPrintable(path));
+        return 1;
+    }
     if (!server.Listen(path)) {
         std::fprintf(stderr, "quillo-irc: cannot listen at %s: %s\n", qPrintable(path),
                      qPrintable(server.ErrorText()));

@@ -328,3 +328,20 @@ TEST(IrcBridge, ABadCommandLineEndsWithAMessageAndExitCodeTwo)
         EXPECT_TRUE(bridge.Log().startsWith(u"quillo-irc: "_s)) << bridge.Log().toStdString();
     }
 }
+
+TEST(IrcBridge, ASecondBridgeOnTheSameSocketLeavesTheFirstOneAlone)
+{
+    REQUIRE_NGIRCD();
+    NgircdServer server;
+    ASSERT_TRUE(server.Start()) << server.Log().toStdString();
+    IrcBridgeProcess first(FastArguments("Host", server.Url(u"quillo"_s)));
+    ASSERT_TRUE(first.Start()) << first.Log().toStdString();
+    IrcBridgeProcess second(QStringList{u"--socket"_s, first.SocketPath()} +
+                            FastArguments("Other", server.Url(u"quillo"_s)));
+    EXPECT_FALSE(second.Start(5000));
+    EXPECT_EQ(second.WaitForExit(), 1);
+    EXPECT_TRUE(second.Log().contains(u"already listens"_s)) << second.Log().toStdString();
+    Console console(first.SocketPath());
+    EXPECT_EQ(console.Init(), 0);
+    EXPECT_TRUE(WaitUntil([&] { return console.Say("still mine") == "0"; }));
+}
