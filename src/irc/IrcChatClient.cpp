@@ -79,11 +79,10 @@ void IrcChatClient::received(const QByteArray& from, const QByteArray& target,
 
 void IrcChatClient::sent(const QByteArray& nick, const QByteArray& target, const QByteArray& text)
 {
+    // An ESP to the host's own nick comes back from the server like any other.
     if (IrcNick::Folded(target) == IrcNick::Folded(connection_.Channel()))
         transcript_.AddSaid(nick, text);
-    else if (IrcNick::Same(target, nick))
-        transcript_.AddEspFrom(nick, text);
-    else
+    else if (!IrcNick::Same(target, nick))
         transcript_.AddEspTo(target, text);
 }
 

@@ -248,3 +248,21 @@ TEST(IrcConnection, ServerPasswordAndSaslPlainComeFromTheEnvironment)
     server.Send(":srv 001 Host :Welcome\r\n");
     ASSERT_TRUE(server.WaitForLine("JOIN #quillo"));
 }
+
+TEST(IrcConnection, TheHostsOwnLinesShowOnceWithoutEchoMessage)
+{
+    ScriptedServer server;
+    Bridge bridge(server.Url());
+    ASSERT_TRUE(server.SignOn());
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Say("said") == "0"; }));
+    bridge.status = "none";
+    bridge.client->DapiCommunicate("quillo", 2, "Bob", "to Bob");
+    EXPECT_EQ(bridge.status, QByteArray("0"));
+    bridge.client->DapiCommunicate("quillo", 2, "Host", "to myself");
+    ASSERT_TRUE(server.WaitForLine("PRIVMSG Host :to myself"));
+    server.Send(":Host!q@h PRIVMSG Host :to myself\r\n"); // the server delivers it
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Text().contains("myself"); }));
+    EXPECT_EQ(bridge.Text(), QByteArray("Host: said\r\n"
+                                        "ESP to Bob: to Bob\r\n"
+                                        "ESP from Host: to myself\r\n"));
+}
