@@ -29,6 +29,8 @@ void IrcConnection::handle(const IrcMessage& message)
     const QByteArray channel = IrcNick::Folded(options_.Url.Channel);
     if (command == "PING") {
         queue_.SendNow(IrcMessage::Format("PONG", {message.Param(0)}));
+    } else if (command == "ERROR") {
+        qWarning().noquote() << "quillo-irc: server:" << QString::fromUtf8(message.Param(0));
     } else if (state_ == State::Registering) {
         sendAll(registration_->Handle(message));
         nick_ = registration_->Nick();
@@ -58,8 +60,6 @@ void IrcConnection::handle(const IrcMessage& message)
     } else if (isJoinRefusal(command) && state_ == State::Joining) {
         qWarning().noquote() << "quillo-irc: cannot join:" << QString::fromUtf8(message.Param(2));
         rejoinTimer_.start(nextDelay());
-    } else if (command == "ERROR") {
-        qWarning().noquote() << "quillo-irc: server:" << QString::fromUtf8(message.Param(0));
     }
 }
 

@@ -345,3 +345,23 @@ TEST(IrcBridge, ASecondBridgeOnTheSameSocketLeavesTheFirstOneAlone)
     EXPECT_EQ(console.Init(), 0);
     EXPECT_TRUE(WaitUntil([&] { return console.Say("still mine") == "0"; }));
 }
+
+TEST(IrcBridge, WithoutSaslOnTheServerItSignsOnAndNeverShowsThePassword)
+{
+    REQUIRE_NGIRCD();
+    NgircdServer server;
+    ASSERT_TRUE(server.Start()) << server.Log().toStdString();
+    IrcTestClient bob;
+    ASSERT_TRUE(bob.Connect(server.Port(), "Bob"));
+    ASSERT_TRUE(bob.Join("#quillo"));
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // ngircd offers no SASL, so the bridge signs on without it; a server password it would
+    // refuse, as it has none.
+    env.insert(u"QUILLO_IRC_SASL_PASSWORD"_s, u"hunter2-sasl"_s);
+    IrcBridgeProcess bridge(FastArguments("Host", server.Url(u"quillo"_s)), env);
+    ASSERT_TRUE(bridge.Start()) << bridge.Log().toStdString();
+    ASSERT_TRUE(SawJoin(bob, "Host")) << bridge.Log().toStdString();
+    EXPECT_EQ(bridge.Stop(), 0);
+    EXPECT_FALSE(bridge.Log().contains(u"hunter2"_s)) << bridge.Log().toStdString();
+    EXPECT_FALSE(bridge.Output().contains(u"hunter2"_s));
+}
