@@ -182,7 +182,7 @@ TEST(IrcBridge, SixtyLinesSaidAtFullSpeedArriveWholeAndInOrderWithoutADisconnect
         said.append("Score " + QByteArray::number(i) + ": Bob 1,234 \xd7 Ann 987");
         ASSERT_EQ(console.Say(said.last()), QByteArray("0")) << i;
     }
-    ASSERT_TRUE(bob.WaitForCountFrom("Host", 60, 30000)) << bob.TextsFrom("Host").size();
+    ASSERT_TRUE(bob.WaitForCountFrom("Host", 60, 45000)) << bob.TextsFrom("Host").size();
     QList<QByteArray> expected;
     for (const QByteArray& line : said)
         expected.append(QByteArray(line).replace("\xd7", "\xc3\x97"));
