@@ -1,5 +1,7 @@
 #include "irc/IrcNick.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isLetter(char c)
@@ -45,12 +47,14 @@ bool IrcNick::IsValid(const QByteArray& nick)
     return true;
 }
 
-QByteArray IrcNick::Alternative(const QByteArray& nick, int attempt)
+QByteArray IrcNick::Alternative(const QByteArray& nick, int attempt, int maxLength)
 {
-    if (attempt < 1 || attempt > MaxAlternatives)
+    if (attempt < 0 || attempt > MaxAlternatives)
         return {};
-    const QByteArray suffix = attempt == 1 ? QByteArray("_") : QByteArray::number(attempt);
-    QByteArray alternative = nick.left(MaxLength - suffix.size());
+    QByteArray suffix;
+    if (attempt > 0)
+        suffix = attempt == 1 ? QByteArray("_") : QByteArray::number(attempt);
+    QByteArray alternative = nick.left(std::max<qsizetype>(1, maxLength - suffix.size()));
     alternative += suffix;
     return alternative;
 }

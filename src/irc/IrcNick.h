@@ -15,8 +15,9 @@ public:
 
     static bool IsValid(const QByteArray& nick);
     // The attempt-th replacement for a nick in use: "Host_", then "Host2", "Host3"...; empty
-    // past MaxAlternatives.
-    static QByteArray Alternative(const QByteArray& nick, int attempt);
+    // past MaxAlternatives. Attempt 0 is the nick itself. The nick is cut so that the whole
+    // stays within maxLength.
+    static QByteArray Alternative(const QByteArray& nick, int attempt, int maxLength = MaxLength);
     // Equal under the rfc1459 case mapping ("[]\~" are the capitals of "{}|^").
     static bool Same(const QByteArray& a, const QByteArray& b);
     static QByteArray Folded(const QByteArray& name);

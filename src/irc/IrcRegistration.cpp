@@ -8,6 +8,8 @@ namespace {
 
 // AUTHENTICATE carries at most 400 bytes of base64 a line.
 constexpr qsizetype SaslChunk = 400;
+// The length RFC 2812 promises every server takes.
+constexpr int ClassicNickLength = 9;
 
 QList<QByteArray> one(const QByteArray& command, const QList<QByteArray>& params = {})
 {
@@ -20,7 +22,7 @@ QList<QByteArray> one(const QByteArray& command, const QList<QByteArray>& params
 IrcRegistration::IrcRegistration(QByteArray nick, QByteArray password, QByteArray saslUser,
                                  QByteArray saslPassword)
     : wantedNick_(std::move(nick)), password_(std::move(password)), saslUser_(std::move(saslUser)),
-      saslPassword_(std::move(saslPassword))
+      saslPassword_(std::move(saslPassword)), nickLimit_(IrcNick::MaxLength)
 {
 }
 
@@ -56,9 +58,11 @@ QList<QByteArray> IrcRegistration::Handle(const IrcMessage& message)
             nick_ = message.Param(0);
         return {};
     }
-    // Nick in use, refused, or colliding.
-    if (command == "433" || command == "432" || command == "436" || command == "437")
-        return nextNick();
+    // Nick in use or colliding; refused (most often too long for the server).
+    if (command == "433" || command == "436" || command == "437")
+        return nextNick(false);
+    if (command == "432")
+        return nextNick(true);
     return {};
 }
 
@@ -147,9 +151,14 @@ QList<QByteArray> IrcRegistration::endCap()
     return one("CAP", {"END"});
 }
 
-QList<QByteArray> IrcRegistration::nextNick()
+QList<QByteArray> IrcRegistration::nextNick(bool refused)
 {
-    nick_ = IrcNick::Alternative(wantedNick_, ++attempt_);
+    if (refused && nick_.size() > ClassicNickLength && nickLimit_ > ClassicNickLength) {
+        nickLimit_ = ClassicNickLength;
+        nick_ = IrcNick::Alternative(wantedNick_, attempt_, nickLimit_);
+        return one("NICK", {nick_});
+    }
+    nick_ = IrcNick::Alternative(wantedNick_, ++attempt_, nickLimit_);
     if (nick_.isEmpty()) {
         gaveUp_ = true;
         nick_ = wantedNick_;

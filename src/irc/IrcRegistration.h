@@ -33,7 +33,7 @@ private:
     QList<QByteArray> capability(const IrcMessage& message);
     QList<QByteArray> authenticate();
     QList<QByteArray> endCap();
-    QList<QByteArray> nextNick();
+    QList<QByteArray> nextNick(bool refused);
 
     QByteArray wantedNick_;
     QByteArray password_;
@@ -41,6 +41,7 @@ private:
     QByteArray saslPassword_;
     QByteArray nick_;
     int attempt_ = 0;
+    int nickLimit_; // cut to the RFC's nine once a server refused a longer one
     QSet<QByteArray> offered_;
     bool capEnded_ = false;
     bool echo_ = false;

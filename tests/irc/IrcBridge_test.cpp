@@ -365,3 +365,21 @@ TEST(IrcBridge, WithoutSaslOnTheServerItSignsOnAndNeverShowsThePassword)
     EXPECT_FALSE(bridge.Log().contains(u"hunter2"_s)) << bridge.Log().toStdString();
     EXPECT_FALSE(bridge.Output().contains(u"hunter2"_s));
 }
+
+TEST(IrcBridge, ANickTooLongForTheServerIsCutAndStillSignsOn)
+{
+    REQUIRE_NGIRCD();
+    NgircdServer server; // takes nicks of up to 30 characters
+    ASSERT_TRUE(server.Start()) << server.Log().toStdString();
+    IrcTestClient bob;
+    ASSERT_TRUE(bob.Connect(server.Port(), "Bob"));
+    ASSERT_TRUE(bob.Join("#quillo"));
+    const QByteArray nick = "TheQuilloHostOfTheEveningAtTable7";
+    ASSERT_GT(nick.size(), 30);
+    IrcBridgeProcess bridge(FastArguments(nick, server.Url(u"quillo"_s)));
+    ASSERT_TRUE(bridge.Start()) << bridge.Log().toStdString();
+    ASSERT_TRUE(SawJoin(bob, nick.left(9))) << bridge.Log().toStdString();
+    Console console(bridge.SocketPath());
+    EXPECT_EQ(console.Say("marker"), QByteArray("0"));
+    EXPECT_TRUE(console.ChatTextHas("TheQuillo: marker\r\n"));
+}

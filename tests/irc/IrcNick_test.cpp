@@ -23,7 +23,10 @@ TEST(IrcNick, AlternativesAreDistinctValidAndBounded)
     EXPECT_EQ(IrcNick::Alternative("Host", 2), QByteArray("Host2"));
     EXPECT_EQ(IrcNick::Alternative("Host", IrcNick::MaxAlternatives),
               QByteArray("Host") + QByteArray::number(IrcNick::MaxAlternatives));
-    EXPECT_TRUE(IrcNick::Alternative("Host", 0).isEmpty());
+    EXPECT_EQ(IrcNick::Alternative("Host", 0), QByteArray("Host"));
+    EXPECT_EQ(IrcNick::Alternative("Abcdefghijk", 0, 9), QByteArray("Abcdefghi"));
+    EXPECT_EQ(IrcNick::Alternative("Abcdefghijk", 2, 9), QByteArray("Abcdefgh2"));
+    EXPECT_TRUE(IrcNick::Alternative("Host", -1).isEmpty());
     EXPECT_TRUE(IrcNick::Alternative("Host", IrcNick::MaxAlternatives + 1).isEmpty());
     const QByteArray longest(IrcNick::MaxLength, 'a');
     for (int i = 1; i <= IrcNick::MaxAlternatives; ++i) {

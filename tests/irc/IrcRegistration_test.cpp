@@ -90,3 +90,20 @@ TEST(IrcRegistration, ANickInUseGetsBoundedAlternativesAndTheWelcomedNickCounts)
     EXPECT_TRUE(crowded.GaveUp());
     EXPECT_LE(nicks, 20);
 }
+
+TEST(IrcRegistration, ANickTooLongForTheServerIsCutToNineAlternativesToo)
+{
+    IrcRegistration r("Abcdefghijklmnop", {}, "x", {});
+    r.Begin();
+    EXPECT_EQ(r.Handle(msg(":srv 432 * Abcdefghijklmnop :Nickname too long")),
+              (QList<QByteArray>{"NICK Abcdefghi\r\n"}));
+    EXPECT_EQ(r.Handle(msg(":srv 433 * Abcdefghi :in use")),
+              (QList<QByteArray>{"NICK Abcdefgh_\r\n"}));
+    EXPECT_EQ(r.Handle(msg(":srv 433 * Abcdefgh_ :in use")),
+              (QList<QByteArray>{"NICK Abcdefgh2\r\n"}));
+    // A short nick refused is not cut: it gets the next alternative.
+    IrcRegistration shortNick("Host", {}, "x", {});
+    shortNick.Begin();
+    EXPECT_EQ(shortNick.Handle(msg(":srv 432 * Host :Erroneous nickname")),
+              (QList<QByteArray>{"NICK Host_\r\n"}));
+}
