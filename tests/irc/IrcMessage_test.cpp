@@ -1,5 +1,7 @@
 #include "irc/IrcMessage.h"
 
+#include <QRandomGenerator>
+
 #include <gtest/gtest.h>
 
 TEST(IrcMessage, ReadsPrefixCommandMiddleAndTrailingParameters)
@@ -87,4 +89,32 @@ TEST(IrcMessage, CtcpIsTextStartingWithByteOne)
                                    "ACTION waves\x01"));
     EXPECT_FALSE(IrcMessage::IsCtcp("hi \x01"));
     EXPECT_FALSE(IrcMessage::IsCtcp(""));
+}
+
+TEST(IrcMessage, WhateverBytesComeEveryLineReadHoldsOnlyWellFormedParts)
+{
+    QRandomGenerator random(20261208);
+    const QByteArray alphabet =
+        QByteArray(" :!@#\x01\r\n", 8) + QByteArray("\0", 1) + "PRIVMSG 001 aZ9\xc3\xff";
+    for (int round = 0; round < 20000; ++round) {
+        QByteArray line;
+        const int size = static_cast<int>(random.bounded(40));
+        for (int i = 0; i < size; ++i)
+            line.append(alphabet[static_cast<int>(random.bounded(alphabet.size()))]);
+        const auto m = IrcMessage::Parse(line);
+        if (!m)
+            continue;
+        EXPECT_FALSE(m->Command.isEmpty());
+        EXPECT_FALSE(m->Prefix.contains(' '));
+        EXPECT_LE(m->Params.size(), 15);
+        for (const QByteArray& part : QList<QByteArray>{m->Prefix, m->Command} + m->Params) {
+            EXPECT_FALSE(part.contains('\0')) << line.toHex().constData();
+            EXPECT_FALSE(part.contains('\r')) << line.toHex().constData();
+            EXPECT_FALSE(part.contains('\n')) << line.toHex().constData();
+        }
+        for (qsizetype i = 0; i + 1 < m->Params.size(); ++i) {
+            EXPECT_FALSE(m->Params[i].isEmpty()) << line.toHex().constData();
+            EXPECT_FALSE(m->Params[i].contains(' ')) << line.toHex().constData();
+        }
+    }
 }
