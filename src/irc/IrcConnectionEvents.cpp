@@ -82,8 +82,7 @@ void IrcConnection::leftChannel(const char* why)
 
 void IrcConnection::dropped(const QString& why)
 {
-    if (state_ == State::Disconnected && !socket_)
-        return;
+    const bool wasUp = state_ != State::Disconnected || socket_;
     ++generation_; // whatever the old socket still says is not heard
     state_ = State::Disconnected;
     queue_.Close();
@@ -99,6 +98,8 @@ void IrcConnection::dropped(const QString& why)
             done();
         return;
     }
+    if (!wasUp)
+        return;
     scheduleReconnect();
     qWarning().noquote() << "quillo-irc: disconnected:" << why << "- trying again in"
                          << reconnectTimer_.interval() << "ms";

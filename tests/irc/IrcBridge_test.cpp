@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QStringBuilder>
+#include <QTcpServer>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -382,4 +383,21 @@ TEST(IrcBridge, ANickTooLongForTheServerIsCutAndStillSignsOn)
     Console console(bridge.SocketPath());
     EXPECT_EQ(console.Say("marker"), QByteArray("0"));
     EXPECT_TRUE(console.ChatTextHas("TheQuillo: marker\r\n"));
+}
+
+TEST(IrcBridge, EndsAtOnceOnSigtermWhileNoServerAnswers)
+{
+    quint16 port = 0;
+    {
+        QTcpServer probe; // a port nobody listens on once it is closed
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        port = probe.serverPort();
+    }
+    IrcBridgeProcess bridge(FastArguments("Host", u"irc://127.0.0.1:%1/#quillo"_s.arg(port)));
+    ASSERT_TRUE(bridge.Start()) << bridge.Log().toStdString();
+    Console console(bridge.SocketPath());
+    EXPECT_EQ(console.Init(), 0); // the bridge is there while IRC is not
+    EXPECT_EQ(console.Say("nobody hears"), QByteArray("-1"));
+    QThread::msleep(300); // between two tries
+    EXPECT_EQ(bridge.Stop(2000), 0) << bridge.Log().toStdString();
 }
