@@ -2,6 +2,9 @@
 #include "chat/PracticeRoom.h"
 #include "chat/SocketChatClient.h"
 #include "game/SystemClock.h"
+#include "irc/IrcBridgePath.h"
+#include "irc/IrcLaunchArguments.h"
+#include "irc/IrcLauncher.h"
 #include "records/ProgramFolder.h"
 #include "ui/AppIcon.h"
 #include "ui/ConsoleSession.h"
@@ -10,6 +13,7 @@
 #include "ui/PracticeRoomWindow.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
 #include <memory>
@@ -25,9 +29,24 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(QuilloIcon());
 
     // A chat client named on the command line (or in QUILLO_CHAT_CLIENT) is another program
-    // reached over its socket; without one the console plays in the practice room.
-    const QString socket =
+    // reached over its socket; without one the console plays in the practice room. "--irc URL
+    // --nick NICK" names an IRC channel: its bridge is found, or started, and used the same way.
+    QString socket =
         ChatClientSocket(QCoreApplication::arguments(), qEnvironmentVariable("QUILLO_CHAT_CLIENT"));
+    const IrcLaunchArguments irc = ReadIrcLaunchArguments(QCoreApplication::arguments());
+    if (!irc.Error.isEmpty()) {
+        std::fprintf(stderr, "quillo: %s\n", qPrintable(irc.Error));
+        return 2;
+    }
+    if (irc.Requested) {
+        socket = IrcBridgeSocketPath(irc.Url, irc.Nick);
+        IrcLauncher launcher(QDir(QCoreApplication::applicationDirPath()).filePath("quillo-irc"),
+                             QCoreApplication::applicationDirPath());
+        if (!launcher.Ensure(irc.Url, irc.Nick, irc.BridgeOptions, socket)) {
+            std::fprintf(stderr, "quillo: %s\n", qPrintable(launcher.ErrorText()));
+            return 1;
+        }
+    }
     std::unique_ptr<PracticeRoom> room;
     std::unique_ptr<SocketChatClient> remote;
     ChatClient* client = nullptr;

@@ -1,0 +1,193 @@
+#include "irc/IrcConnection.h"
+
+#include "irc/IrcSplitter.h"
+
+#include <QDebug>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int AliveCheckMs = 5000;
+constexpr int QuitBoundMs = 1500;
+constexpr qsizetype ReadChunk = 64 * 1024;
+
+} // namespace
+
+IrcConnection::IrcConnection(const IrcOptions& options)
+    : options_(options), queue_(paceTimer_, options.Burst, options.SendIntervalMs)
+{
+    queue_.SetWriter([this](const QByteArray& line) { write(line); });
+    reconnectTimer_.setSingleShot(true);
+    QObject::connect(&reconnectTimer_, &QTimer::timeout, &reconnectTimer_,
+                     [this] { connectNow(); });
+    rejoinTimer_.setSingleShot(true);
+    QObject::connect(&rejoinTimer_, &QTimer::timeout, &rejoinTimer_, [this] {
+        if (state_ == State::Joining)
+            write(IrcMessage::Format("JOIN", {options_.Url.Channel}));
+    });
+    // A nick held by the bridge's own lost connection is freed once the server times it out.
+    regainTimer_.setInterval(options_.ReconnectMaxMs);
+    QObject::connect(&regainTimer_, &QTimer::timeout, &regainTimer_, [this] { regainNick(); });
+    aliveTimer_.setInterval(AliveCheckMs);
+    QObject::connect(&aliveTimer_, &QTimer::timeout, &aliveTimer_, [this] { checkAlive(); });
+}
+
+IrcConnection::~IrcConnection()
+{
+    if (socket_) {
+        socket_->disconnect();
+        socket_->abort();
+    }
+}
+
+void IrcConnection::Start()
+{
+    connectNow();
+    aliveTimer_.start();
+}
+
+void IrcConnection::Quit(const QByteArray& reason, std::function<void()> done)
+{
+    quitting_ = true;
+    quitDone_ = std::move(done);
+    reconnectTimer_.stop();
+    rejoinTimer_.stop();
+    queue_.Close();
+    if (socket_ && socket_->state() == QAbstractSocket::ConnectedState) {
+        write(IrcMessage::Format("QUIT", {reason}));
+        QTimer::singleShot(QuitBoundMs, socket_.get(), [this] { dropped(QStringLiteral("quit")); });
+        socket_->disconnectFromHost();
+    } else {
+        dropped(QStringLiteral("quit"));
+    }
+}
+
+bool IrcConnection::IsJoined() const
+{
+    return state_ == State::Joined;
+}
+
+QByteArray IrcConnection::Nick() const
+{
+    return nick_;
+}
+
+QByteArray IrcConnection::Channel() const
+{
+    return options_.Url.Channel;
+}
+
+bool IrcConnection::Say(const QByteArray& target, const QByteArray& text)
+{
+    if (state_ != State::Joined)
+        return false;
+    // IRC carries no empty message; a blank keeps the line the console said.
+    const QByteArray said = text.isEmpty() ? QByteArray(" ") : text;
+    QList<QByteArray> lines;
+    for (const QByteArray& piece : IrcSplitter::Split(said, IrcSplitter::TextRoom(nick_, target))) {
+        lines.append(IrcMessage::Format("PRIVMSG", {target, piece}));
+        if (lines.last().isEmpty())
+            return false;
+    }
+    for (const QByteArray& line : lines)
+        queue_.Push(line);
+    return true;
+}
+
+void IrcConnection::SetPrivmsgHandler(PrivmsgHandler handler)
+{
+    onPrivmsg_ = std::move(handler);
+}
+
+void IrcConnection::SetSentHandler(PrivmsgHandler handler)
+{
+    onSent_ = std::move(handler);
+}
+
+void IrcConnection::connectNow()
+{
+    if (quitting_ || state_ != State::Disconnected)
+        return;
+    const quint64 generation = ++generation_;
+    socket_ = std::make_unique<QSslSocket>();
+    QSslSocket* socket = socket_.get();
+    state_ = State::Connecting;
+    sinceHeard_.start();
+    pinged_ = false;
+    buffer_.clear();
+    discarding_ = false;
+    const auto current = [this, generation] { return generation == generation_; };
+    QObject::connect(socket, &QSslSocket::readyRead, socket, [this, current] {
+        if (current())
+            readSocket();
+    });
+    QObject::connect(socket, &QSslSocket::disconnected, socket, [this, current] {
+        if (current())
+            dropped(QStringLiteral("the server closed the connection"));
+    });
+    QObject::connect(socket, &QSslSocket::errorOccurred, socket, [this, current, socket] {
+        if (current())
+            dropped(socket->errorString());
+    });
+    QObject::connect(socket, &QSslSocket::sslErrors, socket, [](const QList<QSslError>& errors) {
+        for (const QSslError& e : errors)
+            qWarning().noquote() << "quillo-irc: TLS:" << e.errorString();
+    });
+    qInfo().noquote() << "quillo-irc: connecting to" << options_.Url.Host << options_.Url.Port;
+    if (options_.Url.Tls) {
+        if (options_.Insecure)
+            socket->setPeerVerifyMode(QSslSocket::VerifyNone);
+        QObject::connect(socket, &QSslSocket::encrypted, socket, [this, current] {
+            if (current())
+                signOn();
+        });
+        socket->connectToHostEncrypted(options_.Url.Host, options_.Url.Port);
+    } else {
+        QObject::connect(socket, &QSslSocket::connected, socket, [this, current] {
+            if (current())
+                signOn();
+        });
+        socket->connectToHost(options_.Url.Host, options_.Url.Port);
+    }
+}
+
+void IrcConnection::signOn()
+{
+    state_ = State::Registering;
+    registration_.emplace(options_.Nick, options_.Password, options_.SaslUser,
+                          options_.SaslPassword);
+    sendAll(registration_->Begin());
+    nick_ = registration_->Nick();
+}
+
+void IrcConnection::readSocket()
+{
+    const quint64 generation = generation_;
+    while (socket_ && generation == generation_ && socket_->bytesAvailable() > 0) {
+        buffer_ += socket_->read(ReadChunk);
+        sinceHeard_.start();
+        pinged_ = false;
+        qsizetype start = 0;
+        for (;;) {
+            const qsizetype end = buffer_.indexOf('\n', start);
+            if (end < 0)
+                break;
+            const QByteArray line = buffer_.mid(start, end - start);
+            start = end + 1;
+            const bool whole = !discarding_;
+            discarding_ = false;
+            if (whole && line.size() <= IrcMessage::MaxIncomingBytes) {
+                if (auto message = IrcMessage::Parse(line))
+                    handle(*message);
+                if (generation != generation_)
+                    return; // the connection went while handling
+            }
+        }
+        buffer_.remove(0, start);
+        if (buffer_.size() > IrcMessage::MaxIncomingBytes) {
+            buffer_.clear(); // the rest of this line is passed over up to its end
+            discarding_ = true;
+        }
+    }
+}

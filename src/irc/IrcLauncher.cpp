@@ -1,0 +1,144 @@
+#include "irc/IrcLauncher.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QThread>
+
+#include <csignal>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int ProbeTimeoutMs = 1000;
+constexpr int ProbeGraceMs = 200;
+
+// The last lines a bridge wrote, to say why it ended.
+QString Tail(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    constexpr qint64 Room = 2000;
+    if (file.size() > Room)
+        file.seek(file.size() - Room);
+    return QString::fromLocal8Bit(file.readAll()).trimmed();
+}
+
+bool Printed(const QString& path, const QByteArray& line)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.readAll().contains(line);
+}
+
+} // namespace
+
+IrcLauncher::IrcLauncher(QString bridgeProgram, QString workingFolder, int startTimeoutMs)
+    : program_(std::move(bridgeProgram)), workingFolder_(std::move(workingFolder)),
+      startTimeoutMs_(startTimeoutMs)
+{
+}
+
+bool IrcLauncher::Ensure(const QString& url, const QString& nick, const QStringList& bridgeOptions,
+                         const QString& socketPath)
+{
+    processId_ = 0;
+    error_.clear();
+    if (Listening(socketPath))
+        return true;
+    if (!QFileInfo(program_).isExecutable()) {
+        error_ = u"cannot start the IRC bridge: %1 is missing or not a program"_s.arg(program_);
+        return false;
+    }
+    // The socket's folder is the user's own (0700), made here already for the bridge's log.
+    const QString folder = QFileInfo(socketPath).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        error_ = u"cannot make the folder %1 for the IRC bridge"_s.arg(folder);
+        return false;
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString log = LogPath(socketPath);
+    QFile::remove(log);
+    QProcess bridge;
+    bridge.setProgram(program_);
+    bridge.setArguments(QStringList{u"--socket"_s, socketPath, u"--nick"_s, nick} + bridgeOptions +
+                        QStringList{url});
+    bridge.setWorkingDirectory(workingFolder_);
+    // The bridge outlives the console and its terminal, so what it prints goes to a file.
+    bridge.setStandardInputFile(QProcess::nullDevice());
+    bridge.setStandardOutputFile(log, QIODevice::Append);
+    bridge.setStandardErrorFile(log, QIODevice::Append);
+    if (!bridge.startDetached(&processId_)) {
+        error_ = u"cannot start the IRC bridge %1: %2"_s.arg(program_, bridge.errorString());
+        processId_ = 0;
+        return false;
+    }
+    // It says where it listens once it does: no connection of ours needs to take its place.
+    const QByteArray listening = ("quillo-irc listening at " + socketPath).toLocal8Bit();
+    const QDeadlineTimer deadline(startTimeoutMs_);
+    while (!Printed(log, listening)) {
+        if (!Alive(processId_)) {
+            error_ = u"the IRC bridge ended before it listened: %1"_s.arg(Tail(log));
+            return false;
+        }
+        if (deadline.hasExpired()) {
+            ::kill(static_cast<pid_t>(processId_), SIGTERM); // not left half started
+            error_ = u"the IRC bridge did not listen at %1 within %2 seconds (its log: %3)"_s
+                         .arg(socketPath)
+                         .arg(startTimeoutMs_ / 1000.0)
+                         .arg(log);
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+bool IrcLauncher::StartedBridge() const
+{
+    return processId_ != 0;
+}
+
+qint64 IrcLauncher::BridgeProcessId() const
+{
+    return processId_;
+}
+
+QString IrcLauncher::ErrorText() const
+{
+    return error_;
+}
+
+bool IrcLauncher::Listening(const QString& socketPath)
+{
+    QLocalSocket probe;
+    probe.connectToServer(socketPath);
+    if (!probe.waitForConnected(ProbeTimeoutMs))
+        return false;
+    probe.disconnectFromServer();
+    QThread::msleep(ProbeGraceMs);
+    return true;
+}
+
+QString IrcLauncher::LogPath(const QString& socketPath)
+{
+    return socketPath + u".log"_s;
+}
+
+bool IrcLauncher::Alive(qint64 processId)
+{
+    if (processId <= 0 || ::kill(static_cast<pid_t>(processId), 0) != 0)
+        return false;
+    // A zombie still answers kill(); its state in /proc says it has ended.
+    QFile stat(u"/proc/%1/stat"_s.arg(processId));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray text = stat.readAll();
+    const qsizetype close = text.lastIndexOf(')');
+    return close < 0 || text.mid(close + 2, 1) != "Z";
+}

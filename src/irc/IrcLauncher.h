@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Finds the bridge for a server, channel and nick, or starts one: the bridge outlives the
+// console, so a console started again (after a crash, say) finds the channel and its chat text
+// where it left them.
+class IrcLauncher
+{
+public:
+    // bridgeProgram: the quillo-irc to start; it runs from workingFolder.
+    IrcLauncher(QString bridgeProgram, QString workingFolder, int startTimeoutMs = 10000);
+
+    // True once a bridge listens at socketPath: one that already did, or one started now as
+    // `bridgeProgram --socket socketPath --nick NICK [options] URL`, detached from the console.
+    bool Ensure(const QString& url, const QString& nick, const QStringList& bridgeOptions,
+                const QString& socketPath);
+
+    // Whether the last Ensure started a bridge, and its process id then (0 otherwise).
+    bool StartedBridge() const;
+    qint64 BridgeProcessId() const;
+    // Why the last Ensure failed, for the host.
+    QString ErrorText() const;
+
+    // Whether a bridge answers at this socket path now. The look-up connects and leaves
+    // again, then gives the bridge a moment to notice: it serves one console at a time, and a
+    // console arriving before it saw the look-up leave would be turned away.
+    static bool Listening(const QString& socketPath);
+    // Where a bridge started here writes what it prints: beside its socket.
+    static QString LogPath(const QString& socketPath);
+    // Whether the process with this id still runs (an ended one that nobody reaped does not).
+    static bool Alive(qint64 processId);
+
+private:
+    QString program_;
+    QString workingFolder_;
+    int startTimeoutMs_;
+    qint64 processId_ = 0;
+    QString error_;
+};

@@ -1,0 +1,268 @@
+#include "irc/IrcChatClient.h"
+#include "irc/IrcConnection.h"
+#include "irc/IrcOptions.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QPointer>
+#include <QStringBuilder>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return done();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+// A server that says exactly what the test tells it, to play a hostile or unusual one; it
+// records the lines the bridge sends, per connection.
+class ScriptedServer
+{
+public:
+    ScriptedServer()
+    {
+        server_.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
+            while (QTcpSocket* socket = server_.nextPendingConnection()) {
+                client_ = socket;
+                lines_.append(QList<QByteArray>());
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                    if (socket != client_)
+                        return;
+                    buffer_ += socket->readAll();
+                    qsizetype end = 0;
+                    while ((end = buffer_.indexOf("\r\n")) >= 0) {
+                        lines_.last().append(buffer_.left(end));
+                        buffer_.remove(0, end + 2);
+                    }
+                });
+            }
+        });
+    }
+
+    QString Url() const
+    {
+        return u"irc://127.0.0.1:%1/#quillo"_s.arg(server_.serverPort());
+    }
+    void Send(const QByteArray& raw)
+    {
+        client_->write(raw);
+        client_->flush();
+    }
+    void Drop()
+    {
+        client_->abort();
+        buffer_.clear();
+    }
+    qsizetype Connections() const
+    {
+        return lines_.size();
+    }
+    // The lines of the latest connection.
+    QList<QByteArray> Lines() const
+    {
+        return lines_.isEmpty() ? QList<QByteArray>() : lines_.last();
+    }
+    bool WaitForLine(const QByteArray& line, int timeoutMs = 5000)
+    {
+        return WaitUntil([&] { return Lines().contains(line); }, timeoutMs);
+    }
+    // Plays a server without capabilities up to the bridge's JOIN.
+    bool SignOn(const QByteArray& nick = "Host")
+    {
+        if (!WaitForLine("USER quillo 0 * :Quillo Console"))
+            return false;
+        Send(":srv CAP * LS :multi-prefix\r\n:srv 001 " + nick + " :Welcome\r\n");
+        if (!WaitForLine("JOIN #quillo"))
+            return false;
+        Send(":" + nick + "!q@h JOIN #quillo\r\n");
+        return true;
+    }
+
+private:
+    QTcpServer server_;
+    QPointer<QTcpSocket> client_;
+    QByteArray buffer_;
+    QList<QList<QByteArray>> lines_;
+};
+
+// The bridge in this process: connection and chat client, with a console's callbacks.
+struct Bridge
+{
+    explicit Bridge(const QString& url, QStringList extra = {},
+                    const QProcessEnvironment& env = QProcessEnvironment())
+    {
+        QStringList args{u"quillo-irc"_s, u"--nick"_s,          u"Host"_s, u"--reconnect-min"_s,
+                         u"50"_s,         u"--reconnect-max"_s, u"200"_s};
+        args += extra;
+        args.append(url);
+        options = *IrcOptions::Parse(args, env, nullptr);
+        connection = std::make_unique<IrcConnection>(options);
+        client = std::make_unique<IrcChatClient>(*connection);
+        ChatCallbacks callbacks;
+        callbacks.OnStatus = [this](const QByteArray& s) { status = s; };
+        client->InitDDE("quillo", std::move(callbacks));
+        connection->Start();
+    }
+    QByteArray Say(const QByteArray& text)
+    {
+        status = "none";
+        client->DapiCommunicate("quillo", 0, {}, text);
+        return status;
+    }
+    QByteArray Text() const
+    {
+        return client->Transcript().Text();
+    }
+
+    IrcOptions options;
+    std::unique_ptr<IrcConnection> connection;
+    std::unique_ptr<IrcChatClient> client;
+    QByteArray status;
+};
+
+} // namespace
+
+TEST(IrcConnection, HostileServerInputIsDroppedWithoutEffect)
+{
+    ScriptedServer server;
+    Bridge bridge(server.Url());
+    ASSERT_TRUE(server.SignOn());
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Say("ready") == "0"; }));
+
+    server.Send(":Eve!e@h PRIVMSG #quillo :" + QByteArray(20000, 'x') + "\r\n");
+    server.Send(":Bob!b@h PRIVMSG #quillo :ok1\r\n");
+    server.Send(": PRIVMSG #quillo :bare prefix\r\n:Bob!b@h PRIVMSG\r\n"
+                "PRIVMSG #quillo :no prefix\r\n:Bob!b@h PRIVMSG #quillo too many words\r\n");
+    server.Send(QByteArray(":Bob!b@h PRIVMSG #quillo :nul\0byte\r\n", 36));
+    server.Send(":Ev\x01"
+                "e!x@h PRIVMSG Host :$\r\n:Jos\xc3\xa9!x@h PRIVMSG Host :$\r\n"
+                ":1abc!x@h PRIVMSG Host :$\r\n:Eve!x@h PRIVMSG Alice :$\r\n");
+    QByteArray flood;
+    for (int i = 0; i < 500; ++i)
+        flood += ":Bob!b@h PRIVMSG Host :\x01VERSION\x01\r\n:Bob!b@h NOTICE Host :n\r\n";
+    server.Send(flood);
+    // A stream that never ends its line: passed over, the next line read again.
+    const QByteArray chunk(1024 * 1024, 'y');
+    for (int i = 0; i < 8; ++i)
+        server.Send(chunk);
+    server.Send("\r\nPING :tok3n\r\n:Bob!b@h PRIVMSG Host :$\r\n");
+    ASSERT_TRUE(server.WaitForLine("PONG tok3n"));
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Text().contains("ESP from Bob: $"); }));
+    EXPECT_EQ(bridge.Text(), QByteArray("Host: ready\r\n"
+                                        "Bob: ok1\r\n"
+                                        "ESP from Bob: $\r\n"));
+    for (const QByteArray& line : server.Lines())
+        EXPECT_FALSE(line.startsWith("NOTICE")) << line.constData(); // CTCP is never answered
+    EXPECT_EQ(server.Connections(), 1);
+    EXPECT_EQ(bridge.Say("still here"), QByteArray("0"));
+}
+
+TEST(IrcConnection, QueuedLinesSurviveAReconnectAndGoOutInOrderAfterTheRejoin)
+{
+    ScriptedServer server;
+    Bridge bridge(server.Url(), {u"--send-interval"_s, u"300"_s, u"--burst"_s, u"1"_s});
+    ASSERT_TRUE(server.SignOn());
+    ASSERT_TRUE(WaitUntil([&] { return bridge.connection->IsJoined(); }));
+    EXPECT_EQ(bridge.Say("one"), QByteArray("0"));
+    EXPECT_EQ(bridge.Say("two"), QByteArray("0"));
+    EXPECT_EQ(bridge.Say("three"), QByteArray("0"));
+    ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo one"));
+    server.Drop();
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Say("lost") == "-1"; }));
+
+    ASSERT_TRUE(WaitUntil([&] { return server.Connections() == 2; }));
+    ASSERT_TRUE(server.SignOn());
+    ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo three"));
+    const QList<QByteArray> lines = server.Lines();
+    const qsizetype join = lines.indexOf("JOIN #quillo");
+    EXPECT_LT(join, lines.indexOf("PRIVMSG #quillo two"));
+    EXPECT_LT(lines.indexOf("PRIVMSG #quillo two"), lines.indexOf("PRIVMSG #quillo three"));
+    EXPECT_FALSE(lines.contains("PRIVMSG #quillo one"));
+    EXPECT_FALSE(lines.contains("PRIVMSG #quillo lost"));
+    EXPECT_EQ(bridge.Text(), QByteArray("Host: one\r\nHost: two\r\nHost: three\r\n"));
+
+    // Kicked: calls are refused until the bridge is back in the channel.
+    server.Send(":Op!o@h KICK #quillo Host :out\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Say("kicked") == "-1"; }));
+    ASSERT_TRUE(WaitUntil([&] { return server.Lines().count("JOIN #quillo") == 2; }));
+    server.Send(":Host!q@h JOIN #quillo\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Say("back") == "0"; }));
+}
+
+TEST(IrcConnection, WithEchoMessageTheServersEchoIsTheOnlyCopy)
+{
+    ScriptedServer server;
+    Bridge bridge(server.Url());
+    ASSERT_TRUE(server.WaitForLine("CAP LS 302"));
+    server.Send(":srv CAP * LS :echo-message multi-prefix\r\n");
+    ASSERT_TRUE(server.WaitForLine("CAP REQ echo-message"));
+    server.Send(":srv CAP * ACK :echo-message\r\n");
+    ASSERT_TRUE(server.WaitForLine("CAP END"));
+    server.Send(":srv 001 Host :Welcome\r\n");
+    ASSERT_TRUE(server.WaitForLine("JOIN #quillo"));
+    server.Send(":Host!q@h JOIN #quillo\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Say("hello there") == "0"; }));
+    ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo :hello there"));
+    WaitUntil([] { return false; }, 200);
+    EXPECT_TRUE(bridge.Text().isEmpty());
+    server.Send(":Host!q@h PRIVMSG #quillo :hello there\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return !bridge.Text().isEmpty(); }));
+    EXPECT_EQ(bridge.Text(), QByteArray("Host: hello there\r\n"));
+}
+
+TEST(IrcConnection, ServerPasswordAndSaslPlainComeFromTheEnvironment)
+{
+    ScriptedServer server;
+    QProcessEnvironment env;
+    env.insert(u"QUILLO_IRC_PASSWORD"_s, u"serverpw"_s);
+    env.insert(u"QUILLO_IRC_SASL_PASSWORD"_s, u"saslpw"_s);
+    Bridge bridge(server.Url(), {u"--sasl-user"_s, u"acct"_s}, env);
+    ASSERT_TRUE(server.WaitForLine("USER quillo 0 * :Quillo Console"));
+    EXPECT_EQ(server.Lines().mid(0, 3),
+              (QList<QByteArray>{"CAP LS 302", "PASS serverpw", "NICK Host"}));
+    server.Send(":srv CAP * LS :sasl=PLAIN\r\n");
+    ASSERT_TRUE(server.WaitForLine("CAP REQ sasl"));
+    server.Send(":srv CAP * ACK :sasl\r\n");
+    ASSERT_TRUE(server.WaitForLine("AUTHENTICATE PLAIN"));
+    server.Send("AUTHENTICATE +\r\n");
+    ASSERT_TRUE(
+        server.WaitForLine("AUTHENTICATE " + QByteArray("acct\0acct\0saslpw", 16).toBase64()));
+    server.Send(":srv 903 Host :SASL authentication successful\r\n");
+    ASSERT_TRUE(server.WaitForLine("CAP END"));
+    server.Send(":srv 001 Host :Welcome\r\n");
+    ASSERT_TRUE(server.WaitForLine("JOIN #quillo"));
+}
+
+TEST(IrcConnection, TheHostsOwnLinesShowOnceWithoutEchoMessage)
+{
+    ScriptedServer server;
+    Bridge bridge(server.Url());
+    ASSERT_TRUE(server.SignOn());
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Say("said") == "0"; }));
+    bridge.status = "none";
+    bridge.client->DapiCommunicate("quillo", 2, "Bob", "to Bob");
+    EXPECT_EQ(bridge.status, QByteArray("0"));
+    bridge.client->DapiCommunicate("quillo", 2, "Host", "to myself");
+    ASSERT_TRUE(server.WaitForLine("PRIVMSG Host :to myself"));
+    server.Send(":Host!q@h PRIVMSG Host :to myself\r\n"); // the server delivers it
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Text().contains("myself"); }));
+    EXPECT_EQ(bridge.Text(), QByteArray("Host: said\r\n"
+                                        "ESP to Bob: to Bob\r\n"
+                                        "ESP from Host: to myself\r\n"));
+}

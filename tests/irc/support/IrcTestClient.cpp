@@ -1,0 +1,208 @@
+#include "IrcTestClient.h"
+
+#include <QDeadlineTimer>
+#include <QHostAddress>
+
+namespace {
+
+// The prefix ":nick!user@host" gives the nick.
+QByteArray NickOf(const QByteArray& prefix)
+{
+    const qsizetype bang = prefix.indexOf('!');
+    return bang < 0 ? prefix : prefix.left(bang);
+}
+
+struct Parsed
+{
+    QByteArray prefix;
+    QByteArray command;
+    QList<QByteArray> params;
+};
+
+Parsed Parse(QByteArray line)
+{
+    Parsed parsed;
+    if (line.startsWith('@')) { // message tags
+        const qsizetype blank = line.indexOf(' ');
+        line = blank < 0 ? QByteArray() : line.mid(blank + 1);
+    }
+    if (line.startsWith(':')) {
+        const qsizetype blank = line.indexOf(' ');
+        parsed.prefix = line.mid(1, blank < 0 ? -1 : blank - 1);
+        line = blank < 0 ? QByteArray() : line.mid(blank + 1);
+    }
+    while (!line.isEmpty()) {
+        if (line.startsWith(':')) {
+            parsed.params.append(line.mid(1));
+            break;
+        }
+        const qsizetype blank = line.indexOf(' ');
+        const QByteArray word = blank < 0 ? line : line.left(blank);
+        if (!word.isEmpty()) {
+            if (parsed.command.isEmpty())
+                parsed.command = word.toUpper();
+            else
+                parsed.params.append(word);
+        }
+        line = blank < 0 ? QByteArray() : line.mid(blank + 1);
+    }
+    return parsed;
+}
+
+} // namespace
+
+bool IrcTestClient::Connect(quint16 port, const QByteArray& nick, int timeoutMs)
+{
+    nick_ = nick;
+    socket_.connectToHost(QHostAddress::LocalHost, port);
+    if (!socket_.waitForConnected(timeoutMs))
+        return false;
+    Write("NICK " + nick);
+    Write("USER " + nick + " 0 * :Quillo test player");
+    bool welcomed = false;
+    WaitForLine(
+        [&](const QByteArray& line) {
+            const Parsed parsed = Parse(line);
+            welcomed = parsed.command == "001";
+            return welcomed || parsed.command == "433" || parsed.command == "432" ||
+                   parsed.command == "ERROR";
+        },
+        timeoutMs);
+    return welcomed;
+}
+
+bool IrcTestClient::Join(const QByteArray& channel, int timeoutMs)
+{
+    Write("JOIN " + channel);
+    return WaitForLine(
+        [&](const QByteArray& line) {
+            const Parsed parsed = Parse(line);
+            return parsed.command == "366" && parsed.params.size() > 1 &&
+                   parsed.params[1].compare(channel, Qt::CaseInsensitive) == 0;
+        },
+        timeoutMs);
+}
+
+void IrcTestClient::Say(const QByteArray& channel, const QByteArray& text)
+{
+    Write("PRIVMSG " + channel + " :" + text);
+}
+
+void IrcTestClient::Esp(const QByteArray& nick, const QByteArray& text)
+{
+    Write("PRIVMSG " + nick + " :" + text);
+}
+
+void IrcTestClient::SendRaw(const QByteArray& line)
+{
+    Write(line);
+}
+
+void IrcTestClient::Quit()
+{
+    if (!Connected())
+        return;
+    Write("QUIT :bye");
+    socket_.disconnectFromHost();
+    if (socket_.state() != QAbstractSocket::UnconnectedState)
+        socket_.waitForDisconnected(2000);
+}
+
+bool IrcTestClient::Connected() const
+{
+    return socket_.state() == QAbstractSocket::ConnectedState;
+}
+
+QByteArray IrcTestClient::Nick() const
+{
+    return nick_;
+}
+
+void IrcTestClient::Write(const QByteArray& line)
+{
+    socket_.write(line + "\r\n");
+    const QDeadlineTimer deadline(5000);
+    while (socket_.bytesToWrite() > 0 && !deadline.hasExpired() && Connected())
+        socket_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
+}
+
+QList<QByteArray> IrcTestClient::ReadLines()
+{
+    buffer_ += socket_.readAll();
+    QList<QByteArray> lines;
+    qsizetype end;
+    while ((end = buffer_.indexOf('\n')) >= 0) {
+        QByteArray line = buffer_.left(end);
+        buffer_.remove(0, end + 1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        Handle(line);
+        lines.append(line);
+    }
+    return lines;
+}
+
+void IrcTestClient::Handle(const QByteArray& line)
+{
+    lines_.append(line);
+    const Parsed parsed = Parse(line);
+    if (parsed.command == "PING")
+        Write("PONG :" + parsed.params.value(0));
+    else if (parsed.command == "PRIVMSG" && parsed.params.size() >= 2)
+        received_.append({NickOf(parsed.prefix), parsed.params[0], parsed.params[1]});
+}
+
+bool IrcTestClient::WaitFor(const Predicate& predicate, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    ReadLines();
+    while (!predicate(received_)) {
+        if (deadline.hasExpired() || socket_.state() != QAbstractSocket::ConnectedState)
+            return predicate(received_);
+        socket_.waitForReadyRead(static_cast<int>(qMin<qint64>(deadline.remainingTime(), 100)));
+        ReadLines();
+    }
+    return true;
+}
+
+bool IrcTestClient::WaitForLine(const std::function<bool(const QByteArray&)>& predicate,
+                                int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    for (;;) {
+        for (const QByteArray& line : ReadLines()) {
+            if (predicate(line))
+                return true;
+        }
+        if (deadline.hasExpired() || socket_.state() != QAbstractSocket::ConnectedState)
+            return false;
+        socket_.waitForReadyRead(static_cast<int>(qMin<qint64>(deadline.remainingTime(), 100)));
+    }
+}
+
+bool IrcTestClient::WaitForCountFrom(const QByteArray& from, qsizetype count, int timeoutMs)
+{
+    return WaitFor([&](const QList<ReceivedPrivmsg>&) { return TextsFrom(from).size() >= count; },
+                   timeoutMs);
+}
+
+const QList<ReceivedPrivmsg>& IrcTestClient::Received() const
+{
+    return received_;
+}
+
+QList<QByteArray> IrcTestClient::TextsFrom(const QByteArray& from, const QByteArray& target) const
+{
+    QList<QByteArray> texts;
+    for (const ReceivedPrivmsg& message : received_) {
+        if (message.from.compare(from, Qt::CaseInsensitive) == 0 &&
+            (target.isEmpty() || message.target.compare(target, Qt::CaseInsensitive) == 0))
+            texts.append(message.text);
+    }
+    return texts;
+}
+
+const QList<QByteArray>& IrcTestClient::Lines() const
+{
+    return lines_;
+}
