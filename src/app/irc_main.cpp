@@ -6,7 +6,9 @@
 #include "irc/IrcShutdownSignals.h"
 
 #include <QCoreApplication>
-#include <QLocalSocket>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QProcessEnvironment>
 
 #include <csignal>
@@ -37,10 +39,12 @@ int main(int argc, char** argv)
         options->SocketPath.isEmpty()
             ? IrcBridgeSocketPath(options->UrlText, QString::fromUtf8(options->Nick))
             : options->SocketPath;
-    QLocalSocket probe;
-    probe.connectToServer(path);
-    if (probe.waitForConnected(1000)) {
-        // Listening would take the socket away from the bridge that holds it.
+    // A lock beside the socket, not a trial connection: one would be taken for a console by
+    // the bridge that holds the socket, and keep the real console out for a moment.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(0); // stale only when its process is gone
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (!lock.tryLock(0)) {
         std::fprintf(stderr, "quillo-irc: a bridge already listens at %s\n", qPrintable(path));
         return 1;
     }

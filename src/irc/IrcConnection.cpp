@@ -26,6 +26,9 @@ IrcConnection::IrcConnection(const IrcOptions& options)
         if (state_ == State::Joining)
             write(IrcMessage::Format("JOIN", {options_.Url.Channel}));
     });
+    // A nick held by the bridge's own lost connection is freed once the server times it out.
+    regainTimer_.setInterval(options_.ReconnectMaxMs);
+    QObject::connect(&regainTimer_, &QTimer::timeout, &regainTimer_, [this] { regainNick(); });
     aliveTimer_.setInterval(AliveCheckMs);
     QObject::connect(&aliveTimer_, &QTimer::timeout, &aliveTimer_, [this] { checkAlive(); });
 }

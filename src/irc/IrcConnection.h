@@ -64,6 +64,7 @@ private:
     void dropped(const QString& why);
     void scheduleReconnect();
     void checkAlive();
+    void regainNick();
     void write(const QByteArray& line);
     void sendAll(const QList<QByteArray>& lines);
     int nextDelay();
@@ -82,6 +83,7 @@ private:
     QTimer reconnectTimer_;
     QTimer rejoinTimer_;
     QTimer aliveTimer_;
+    QTimer regainTimer_; // asks for the wanted nick again while an alternative is in use
     QElapsedTimer sinceHeard_;
     bool pinged_ = false;
     bool quitting_ = false;

@@ -55,8 +55,10 @@ void IrcConnection::handle(const IrcMessage& message)
         if (IrcNick::Same(from, nick_) && IrcNick::Folded(message.Param(0)) == channel)
             leftChannel("parted from");
     } else if (command == "NICK") {
-        if (IrcNick::Same(from, nick_) && IrcNick::IsValid(message.Param(0)))
+        if (IrcNick::Same(from, nick_) && IrcNick::IsValid(message.Param(0))) {
             nick_ = message.Param(0);
+            qInfo().noquote() << "quillo-irc: now known as" << QString::fromUtf8(nick_);
+        }
     } else if (isJoinRefusal(command) && state_ == State::Joining) {
         qWarning().noquote() << "quillo-irc: cannot join:" << QString::fromUtf8(message.Param(2));
         rejoinTimer_.start(nextDelay());
@@ -70,6 +72,14 @@ void IrcConnection::joined()
     rejoinTimer_.stop();
     qInfo().noquote() << "quillo-irc: joined" << QString::fromUtf8(options_.Url.Channel);
     queue_.Open();
+    regainTimer_.start();
+}
+
+void IrcConnection::regainNick()
+{
+    const QByteArray wanted = registration_ ? registration_->WantedNick() : QByteArray();
+    if (state_ == State::Joined && !wanted.isEmpty() && !IrcNick::Same(nick_, wanted))
+        queue_.SendNow(IrcMessage::Format("NICK", {wanted}));
 }
 
 void IrcConnection::leftChannel(const char* why)
@@ -87,6 +97,7 @@ void IrcConnection::dropped(const QString& why)
     state_ = State::Disconnected;
     queue_.Close();
     rejoinTimer_.stop();
+    regainTimer_.stop();
     if (socket_) {
         QSslSocket* old = socket_.release();
         old->disconnect();

@@ -81,6 +81,11 @@ QByteArray IrcRegistration::Nick() const
     return nick_;
 }
 
+QByteArray IrcRegistration::WantedNick() const
+{
+    return IrcNick::Alternative(wantedNick_, 0, nickLimit_);
+}
+
 bool IrcRegistration::EchoMessage() const
 {
     return echo_;

@@ -26,6 +26,8 @@ public:
     bool GaveUp() const;
     // The nick asked for last, and once welcomed the one the server gave.
     QByteArray Nick() const;
+    // The nick asked for, cut as the server wants it: what to win back once it is free.
+    QByteArray WantedNick() const;
     bool EchoMessage() const;
     bool SaslDone() const;
 

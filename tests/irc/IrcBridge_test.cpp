@@ -194,7 +194,7 @@ TEST(IrcBridge, SixtyLinesSaidAtFullSpeedArriveWholeAndInOrderWithoutADisconnect
     EXPECT_TRUE(bridge.Running());
 }
 
-TEST(IrcBridge, ANickInUseGetsAnAlternativeThatCountsAsTheHostsName)
+TEST(IrcBridge, ANickInUseGetsAnAlternativeThatCountsAsTheHostsNameUntilItIsFree)
 {
     REQUIRE_NGIRCD();
     NgircdServer server;
@@ -217,6 +217,19 @@ TEST(IrcBridge, ANickInUseGetsAnAlternativeThatCountsAsTheHostsName)
     EXPECT_TRUE(text.contains("Host_: Start marker\r\n")) << text.constData();
     EXPECT_FALSE(text.contains("not for the bridge"));
     ASSERT_TRUE(bob.WaitForCountFrom("Host_", 1));
+
+    // Once the nick is free again (a lost connection of the host's own timed out), the bridge
+    // takes it back, and it is the host's name from then on.
+    squatter.Quit();
+    ASSERT_TRUE(bob.WaitForLine(
+        [](const QByteArray& line) {
+            return line.startsWith(":Host_!") && line.contains(" NICK ");
+        },
+        5000));
+    bob.Esp("Host", "$$");
+    ASSERT_TRUE(console.ChatTextHas("ESP from Bob: $$\r\n"));
+    EXPECT_EQ(console.Say("back as Host"), QByteArray("0"));
+    EXPECT_TRUE(console.ChatTextHas("\r\nHost: back as Host\r\n"));
 }
 
 TEST(IrcBridge, ALineOf600BytesReachesThePlayersSplitAtABlank)
