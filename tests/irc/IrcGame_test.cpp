@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -102,8 +103,8 @@ std::vector<std::string> Printable(const QList<QByteArray>& texts)
 
 // The console's own logic hosts a whole game in a real IRC channel: the bridge between them,
 // three scripted players on the server, and the server itself taken away and brought back
-// between two turns.
-TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRestart)
+// in the middle of a turn.
+TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRestartMidTurn)
 {
     if (!NgircdServer::Installed())
         GTEST_SKIP() << NgircdServer::MissingMessage().toStdString();
@@ -178,7 +179,8 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
     }
 
     QStringList drawn;
-    const auto playTurn = [&](int turn) {
+    // `meanwhile` runs half way through the turn, after the first card won.
+    const auto playTurn = [&](int turn, const std::function<void()>& meanwhile) {
         click(); // Draw Player
         const QString p = c.controls.txtPlayer.Text;
         drawn.append(p);
@@ -190,6 +192,8 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
         click(); // Say Wager
         c.controls.cmbStart[1].Text = u"K"_s;
         click(); // Say Results: a win
+        if (meanwhile)
+            meanwhile();
         click(); // Ask for Wager on the K
         c.controls.txtWager.Text = QString::number(10 + turn);
         c.controls.optHigher.Checked = false;
@@ -200,19 +204,23 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
         EXPECT_EQ(c.controls.cmdSay.Caption, u"Draw Player"_s);
     };
 
-    playTurn(1);
+    playTurn(1, {});
     ASSERT_TRUE(delivered()) << bridge.Log().toStdString();
 
-    // The server goes away between two turns and comes back; the bridge finds the channel
-    // again and the players come back to it.
-    server.Stop();
-    ASSERT_TRUE(server.Start()) << server.Log().toStdString();
-    ASSERT_TRUE(players.Join()) << server.Log().toStdString();
-    ASSERT_TRUE(InChannel(players[0], HostNick, 20000)) << bridge.Log().toStdString();
+    // In the middle of the second turn the server goes away and comes back; the bridge finds
+    // the channel again, the players come back to it, and the turn goes on.
+    bool restarted = false;
+    playTurn(2, [&] {
+        ASSERT_TRUE(delivered()) << bridge.Log().toStdString();
+        server.Stop();
+        ASSERT_TRUE(server.Start()) << server.Log().toStdString();
+        ASSERT_TRUE(players.Join()) << server.Log().toStdString();
+        ASSERT_TRUE(InChannel(players[0], HostNick, 20000)) << bridge.Log().toStdString();
+        restarted = true;
+    });
+    ASSERT_TRUE(restarted);
     EXPECT_TRUE(bridge.Running());
-
-    playTurn(2);
-    playTurn(3);
+    playTurn(3, {});
     txtButton_Click(c, 8); // Scores
     ASSERT_TRUE(delivered()) << bridge.Log().toStdString();
     EXPECT_FALSE(c.controls.cmdSay.Enabled); // everyone has played
