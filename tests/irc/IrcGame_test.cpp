@@ -120,9 +120,10 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
     ASSERT_TRUE(bridge.Start()) << bridge.Log().toStdString();
     ASSERT_TRUE(InChannel(players[0], HostNick, 10000)) << bridge.Log().toStdString();
 
-    SocketChatClient socket(bridge.SocketPath());
-    RecordingChatClient recorder(socket);
-    TestConsole t(recorder);
+    auto socket = std::make_unique<SocketChatClient>(bridge.SocketPath());
+    auto recorder = std::make_unique<RecordingChatClient>(*socket);
+    auto table = std::make_unique<TestConsole>(*recorder);
+    TestConsole& t = *table;
     Console& c = t.console;
     ASSERT_TRUE(SetDefaults(c));
     c.settings.LogFile = t.path(u"Quillo.log"_s);
@@ -135,7 +136,7 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
     // Waits until each player has every channel line the console said so far.
     const auto delivered = [&] {
         qsizetype said = 0;
-        for (const RecordingChatClient::Said& line : recorder.Lines)
+        for (const RecordingChatClient::Said& line : recorder->Lines)
             said += line.mode == 0 ? 1 : 0;
         for (qsizetype i = 0; i < Nicks.size(); ++i) {
             if (!players[i].WaitFor(
@@ -229,7 +230,7 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
     // channel's lines, and their own ESPs, exactly as said and in order.
     QList<QByteArray> channel;
     QList<QList<QByteArray>> esps(Nicks.size());
-    for (const RecordingChatClient::Said& line : recorder.Lines) {
+    for (const RecordingChatClient::Said& line : recorder->Lines) {
         EXPECT_EQ(line.status, "0") << line.text.constData();
         if (line.mode == 0)
             channel.append(OnIrc(line.text));
@@ -258,5 +259,25 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
     EXPECT_EQ(Printable(channel.mid(channel.size() - 5)),
               Printable({"o=o Scores o=o", "Cy has 0 points", "Bob has 0 points",
                          "Ann has 0 points", "o=o=o=o=o"}));
+
+    // The console ends without a word (a crash) and a new one comes: the bridge kept the
+    // channel's chat text, so a recovery finds the game where it was.
+    table.reset();
+    recorder.reset();
+    socket.reset();
+    SocketChatClient again(bridge.SocketPath());
+    TestConsole second(again);
+    // Until the bridge has seen the old connection close, it turns a newcomer away.
+    const QDeadlineTimer reconnected(5000);
+    while (!second.chat.InitDDE() && !reconnected.hasExpired())
+        QThread::msleep(50);
+    ASSERT_TRUE(second.chat.ReadAllText());
+    const QString text = second.chat.ReceivedText;
+    EXPECT_TRUE(text.contains(u"Dealer: "_s + OpeningBanner() + u"\r\n"_s));
+    EXPECT_TRUE(text.contains(u"ESP from Ann: $\r\n"_s));
+    EXPECT_TRUE(text.endsWith(u"Dealer: o=o Scores o=o\r\nDealer: Cy has 0 points\r\n"
+                              u"Dealer: Bob has 0 points\r\nDealer: Ann has 0 points\r\n"
+                              u"Dealer: o=o=o=o=o"_s))
+        << text.right(200).toStdString();
     EXPECT_EQ(bridge.Stop(), 0);
 }
