@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
+#include <QLockFile>
 #include <QProcess>
 #include <QThread>
 
@@ -14,9 +14,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int ProbeTimeoutMs = 1000;
-constexpr int ProbeGraceMs = 200;
 
 // The last lines a bridge wrote, to say why it ended.
 QString Tail(const QString& path)
@@ -116,13 +113,15 @@ QString IrcLauncher::ErrorText() const
 
 bool IrcLauncher::Listening(const QString& socketPath)
 {
-    QLocalSocket probe;
-    probe.connectToServer(socketPath);
-    if (!probe.waitForConnected(ProbeTimeoutMs))
+    // The bridge holds a lock beside its socket while it runs; it is stale once its process is
+    // gone, so a socket a crashed bridge left behind does not count.
+    QLockFile lock(socketPath + u".lock"_s);
+    lock.setStaleLockTime(0);
+    if (lock.tryLock(0)) {
+        lock.unlock();
         return false;
-    probe.disconnectFromServer();
-    QThread::msleep(ProbeGraceMs);
-    return true;
+    }
+    return lock.error() == QLockFile::LockFailedError && QFileInfo::exists(socketPath);
 }
 
 QString IrcLauncher::LogPath(const QString& socketPath)

@@ -23,9 +23,9 @@ public:
     // Why the last Ensure failed, for the host.
     QString ErrorText() const;
 
-    // Whether a bridge answers at this socket path now. The look-up connects and leaves
-    // again, then gives the bridge a moment to notice: it serves one console at a time, and a
-    // console arriving before it saw the look-up leave would be turned away.
+    // Whether a running bridge listens at this socket path now. Told by the lock it holds
+    // beside the socket, not by a trial connection: the bridge serves one console at a time,
+    // and would take a trial connection for one and turn the real console away.
     static bool Listening(const QString& socketPath);
     // Where a bridge started here writes what it prints: beside its socket.
     static QString LogPath(const QString& socketPath);

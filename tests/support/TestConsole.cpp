@@ -2,9 +2,11 @@
 
 #include <QDir>
 
-TestConsole::TestConsole(ChatLimits limits)
+TestConsole::TestConsole(ChatLimits limits) : TestConsole(room, limits) {}
+
+TestConsole::TestConsole(ChatClient& client, ChatLimits limits)
     : clock(QDateTime(QDate(2003, 3, 1), QTime(21, 5))),
-      chat(room, toolkit, QStringLiteral("quillo"), limits),
+      chat(client, toolkit, QStringLiteral("quillo"), limits),
       console(chat, toolkit, clock, folder.path())
 {
     chat.InitDDE();

@@ -13,6 +13,9 @@
 struct TestConsole
 {
     explicit TestConsole(ChatLimits limits = {200, 2000});
+    // The same console talking to another chat client (a socket client, say); the practice
+    // room is then left unused.
+    explicit TestConsole(ChatClient& client, ChatLimits limits = {200, 2000});
 
     QString path(const QString& fileName) const;
 

@@ -54,6 +54,8 @@ Parsed Parse(QByteArray line)
 bool IrcTestClient::Connect(quint16 port, const QByteArray& nick, int timeoutMs)
 {
     nick_ = nick;
+    buffer_.clear(); // what a lost connection left half read
+    socket_.abort();
     socket_.connectToHost(QHostAddress::LocalHost, port);
     if (!socket_.waitForConnected(timeoutMs))
         return false;

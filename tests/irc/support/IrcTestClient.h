@@ -28,7 +28,8 @@ public:
     IrcTestClient& operator=(const IrcTestClient&) = delete;
 
     // Connects to 127.0.0.1:port and registers; true once the server welcomed the nick
-    // (false if it is in use, refused or the wait ran out).
+    // (false if it is in use, refused or the wait ran out). Again after a lost connection, the
+    // messages received before are kept.
     bool Connect(quint16 port, const QByteArray& nick, int timeoutMs = 10000);
     // Joins and waits until the server listed the channel's names.
     bool Join(const QByteArray& channel, int timeoutMs = 10000);
