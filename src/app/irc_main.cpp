@@ -1,9 +1,9 @@
 #include "chat/ChatClientServer.h"
+#include "game/ShutdownSignals.h"
 #include "irc/IrcBridgePath.h"
 #include "irc/IrcChatClient.h"
 #include "irc/IrcConnection.h"
 #include "irc/IrcOptions.h"
-#include "irc/IrcShutdownSignals.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +13,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <utility>
 
 // The IRC bridge: a chat client the console reaches over a local socket, as it reaches the
 // practice room, that talks to an IRC channel. It outlives the console, so a console started
@@ -57,7 +58,9 @@ int main(int argc, char** argv)
     std::fflush(stdout);
 
     bool ending = false;
-    const IrcShutdownSignals signals([&](int) {
+    // The bridge says QUIT before it ends.
+    ShutdownSignals signals;
+    QObject::connect(&signals, &ShutdownSignals::requested, &app, [&](int) {
         if (std::exchange(ending, true))
             return;
         connection.Quit("Quillo Console closed", [] { QCoreApplication::exit(0); });

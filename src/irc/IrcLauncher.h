@@ -31,6 +31,8 @@ public:
     static QString LogPath(const QString& socketPath);
     // Whether the process with this id still runs (an ended one that nobody reaped does not).
     static bool Alive(qint64 processId);
+    // Ends a bridge that was started but never listened.
+    static void Stop(qint64 processId);
 
 private:
     QString program_;

@@ -5,7 +5,7 @@
 #include "records/SaveCopies.h"
 #include "records/SettingsFile.h"
 #include "ui/MainWindow.h"
-#include "ui/ShutdownSignals.h"
+#include "game/ShutdownSignals.h"
 
 #include <QDir>
 #include <QGuiApplication>

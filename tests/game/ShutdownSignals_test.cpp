@@ -1,4 +1,4 @@
-#include "irc/IrcShutdownSignals.h"
+#include "game/ShutdownSignals.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -7,11 +7,13 @@
 
 #include <gtest/gtest.h>
 
-TEST(IrcShutdownSignals, SigtermAndSigintReachTheEventLoopAsCalls)
+TEST(ShutdownSignals, SigtermAndSigintReachTheEventLoopAsSignals)
 {
     QList<int> received;
     {
-        const IrcShutdownSignals signals([&](int number) { received.append(number); });
+        ShutdownSignals signals;
+        QObject::connect(&signals, &ShutdownSignals::requested,
+                         [&](int number) { received.append(number); });
         ASSERT_TRUE(signals.Installed());
         std::raise(SIGTERM);
         std::raise(SIGINT);
@@ -22,7 +24,7 @@ TEST(IrcShutdownSignals, SigtermAndSigintReachTheEventLoopAsCalls)
         EXPECT_EQ(received, (QList<int>{SIGTERM, SIGINT}));
 
         // One per process: a second one stays out of the way.
-        const IrcShutdownSignals second([](int) {});
+        const ShutdownSignals second;
         EXPECT_FALSE(second.Installed());
     }
     struct sigaction now = {};

@@ -1,4 +1,4 @@
-#include "ui/ShutdownSignals.h"
+#include "game/ShutdownSignals.h"
 
 #include <QSocketNotifier>
 

@@ -4,7 +4,7 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGINT into a Qt signal on the user-interface thread, so a logout or a
+// Turns SIGTERM and SIGINT into a Qt signal on the main thread, so a logout or a
 // kill runs the same orderly shutdown as Exit. The handler only writes a byte to a pipe; the
 // event loop reads it. One instance per process.
 class ShutdownSignals final : public QObject
