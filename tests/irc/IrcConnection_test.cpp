@@ -1,14 +1,10 @@
 #include "irc/IrcChatClient.h"
 #include "irc/IrcConnection.h"
 #include "irc/IrcOptions.h"
+#include "irc/support/ScriptedIrcServer.h"
+#include "irc/support/WaitUntil.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QPointer>
 #include <QStringBuilder>
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -17,89 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return done();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
-// A server that says exactly what the test tells it, to play a hostile or unusual one; it
-// records the lines the bridge sends, per connection.
-class ScriptedServer
-{
-public:
-    ScriptedServer()
-    {
-        server_.listen(QHostAddress::LocalHost, 0);
-        QObject::connect(&server_, &QTcpServer::newConnection, &server_, [this] {
-            while (QTcpSocket* socket = server_.nextPendingConnection()) {
-                client_ = socket;
-                lines_.append(QList<QByteArray>());
-                QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                    if (socket != client_)
-                        return;
-                    buffer_ += socket->readAll();
-                    qsizetype end = 0;
-                    while ((end = buffer_.indexOf("\r\n")) >= 0) {
-                        lines_.last().append(buffer_.left(end));
-                        buffer_.remove(0, end + 2);
-                    }
-                });
-            }
-        });
-    }
-
-    QString Url() const
-    {
-        return u"irc://127.0.0.1:%1/#quillo"_s.arg(server_.serverPort());
-    }
-    void Send(const QByteArray& raw)
-    {
-        client_->write(raw);
-        client_->flush();
-    }
-    void Drop()
-    {
-        client_->abort();
-        buffer_.clear();
-    }
-    qsizetype Connections() const
-    {
-        return lines_.size();
-    }
-    // The lines of the latest connection.
-    QList<QByteArray> Lines() const
-    {
-        return lines_.isEmpty() ? QList<QByteArray>() : lines_.last();
-    }
-    bool WaitForLine(const QByteArray& line, int timeoutMs = 5000)
-    {
-        return WaitUntil([&] { return Lines().contains(line); }, timeoutMs);
-    }
-    // Plays a server without capabilities up to the bridge's JOIN.
-    bool SignOn(const QByteArray& nick = "Host")
-    {
-        if (!WaitForLine("USER quillo 0 * :Quillo Console"))
-            return false;
-        Send(":srv CAP * LS :multi-prefix\r\n:srv 001 " + nick + " :Welcome\r\n");
-        if (!WaitForLine("JOIN #quillo"))
-            return false;
-        Send(":" + nick + "!q@h JOIN #quillo\r\n");
-        return true;
-    }
-
-private:
-    QTcpServer server_;
-    QPointer<QTcpSocket> client_;
-    QByteArray buffer_;
-    QList<QList<QByteArray>> lines_;
-};
 
 // The bridge in this process: connection and chat client, with a console's callbacks.
 struct Bridge
@@ -140,7 +53,7 @@ struct Bridge
 
 TEST(IrcConnection, HostileServerInputIsDroppedWithoutEffect)
 {
-    ScriptedServer server;
+    ScriptedIrcServer server;
     Bridge bridge(server.Url());
     ASSERT_TRUE(server.SignOn());
     ASSERT_TRUE(WaitUntil([&] { return bridge.Say("ready") == "0"; }));
@@ -175,7 +88,7 @@ TEST(IrcConnection, HostileServerInputIsDroppedWithoutEffect)
 
 TEST(IrcConnection, QueuedLinesSurviveAReconnectAndGoOutInOrderAfterTheRejoin)
 {
-    ScriptedServer server;
+    ScriptedIrcServer server;
     Bridge bridge(server.Url(), {u"--send-interval"_s, u"300"_s, u"--burst"_s, u"1"_s});
     ASSERT_TRUE(server.SignOn());
     ASSERT_TRUE(WaitUntil([&] { return bridge.connection->IsJoined(); }));
@@ -207,7 +120,7 @@ TEST(IrcConnection, QueuedLinesSurviveAReconnectAndGoOutInOrderAfterTheRejoin)
 
 TEST(IrcConnection, WithEchoMessageTheServersEchoIsTheOnlyCopy)
 {
-    ScriptedServer server;
+    ScriptedIrcServer server;
     Bridge bridge(server.Url());
     ASSERT_TRUE(server.WaitForLine("CAP LS 302"));
     server.Send(":srv CAP * LS :echo-message multi-prefix\r\n");
@@ -228,7 +141,7 @@ TEST(IrcConnection, WithEchoMessageTheServersEchoIsTheOnlyCopy)
 
 TEST(IrcConnection, ServerPasswordAndSaslPlainComeFromTheEnvironment)
 {
-    ScriptedServer server;
+    ScriptedIrcServer server;
     QProcessEnvironment env;
     env.insert(u"QUILLO_IRC_PASSWORD"_s, u"serverpw"_s);
     env.insert(u"QUILLO_IRC_SASL_PASSWORD"_s, u"saslpw"_s);
@@ -251,7 +164,7 @@ TEST(IrcConnection, ServerPasswordAndSaslPlainComeFromTheEnvironment)
 
 TEST(IrcConnection, TheHostsOwnLinesShowOnceWithoutEchoMessage)
 {
-    ScriptedServer server;
+    ScriptedIrcServer server;
     Bridge bridge(server.Url());
     ASSERT_TRUE(server.SignOn());
     ASSERT_TRUE(WaitUntil([&] { return bridge.Say("said") == "0"; }));

@@ -4,6 +4,7 @@
 #include "game/RoundFlow.h"
 #include "macros/MacroPlayback.h"
 #include "records/SettingsFile.h"
+#include "support/BridgeOnNgircd.h"
 #include "support/IrcBridgeProcess.h"
 #include "support/IrcTestClient.h"
 #include "support/NgircdServer.h"
@@ -101,26 +102,28 @@ std::vector<std::string> Printable(const QList<QByteArray>& texts)
 
 } // namespace
 
+class IrcGame : public BridgeOnNgircd
+{
+};
+
 // The console's own logic hosts a whole game in a real IRC channel: the bridge between them,
 // three scripted players on the server, and the server itself taken away and brought back
 // in the middle of a turn.
-TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRestartMidTurn)
+TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRestartMidTurn)
 {
-    if (!NgircdServer::Installed())
-        GTEST_SKIP() << NgircdServer::MissingMessage().toStdString();
-    NgircdServer server;
-    ASSERT_TRUE(server.Start()) << server.Log().toStdString();
-    Players players(server.Port());
-    ASSERT_TRUE(players.Join()) << server.Log().toStdString();
+    ASSERT_TRUE(StartServer());
+    Players players(server->Port());
+    ASSERT_TRUE(players.Join()) << server->Log().toStdString();
 
-    IrcBridgeProcess bridge({u"--nick"_s, QString::fromLatin1(HostNick), u"--send-interval"_s,
-                             u"60"_s, u"--burst"_s, u"4"_s, u"--reconnect-min"_s, u"100"_s,
-                             u"--reconnect-max"_s, u"400"_s,
-                             server.Url(QString::fromLatin1(Channel))});
-    ASSERT_TRUE(bridge.Start()) << bridge.Log().toStdString();
-    ASSERT_TRUE(InChannel(players[0], HostNick, 10000)) << bridge.Log().toStdString();
+    // Its own pace, a game's: a burst of four, then a line every 60 ms.
+    bridge = std::make_unique<IrcBridgeProcess>(
+        QStringList{u"--nick"_s, QString::fromLatin1(HostNick), u"--send-interval"_s, u"60"_s,
+                    u"--burst"_s, u"4"_s, u"--reconnect-min"_s, u"100"_s, u"--reconnect-max"_s,
+                    u"400"_s, server->Url(QString::fromLatin1(Channel))});
+    ASSERT_TRUE(bridge->Start()) << bridge->Log().toStdString();
+    ASSERT_TRUE(InChannel(players[0], HostNick, 10000)) << bridge->Log().toStdString();
 
-    auto socket = std::make_unique<SocketChatClient>(bridge.SocketPath());
+    auto socket = std::make_unique<SocketChatClient>(bridge->SocketPath());
     auto recorder = std::make_unique<RecordingChatClient>(*socket);
     auto table = std::make_unique<TestConsole>(*recorder);
     TestConsole& t = *table;
@@ -153,7 +156,7 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
     EXPECT_EQ(c.game.HostName, QString::fromLatin1(HostNick));
     EXPECT_EQ(c.game.RoundState, 1);
     txtButton_Click(c, 9); // Call for Regs
-    ASSERT_TRUE(delivered()) << bridge.Log().toStdString();
+    ASSERT_TRUE(delivered()) << bridge->Log().toStdString();
     EXPECT_EQ(players[2].TextsFrom(HostNick, Channel).value(4),
               "To register ESP a $ to Dealer, if you haven't done it yet.");
 
@@ -206,24 +209,24 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
     };
 
     playTurn(1, {});
-    ASSERT_TRUE(delivered()) << bridge.Log().toStdString();
+    ASSERT_TRUE(delivered()) << bridge->Log().toStdString();
 
     // In the middle of the second turn the server goes away and comes back; the bridge finds
     // the channel again, the players come back to it, and the turn goes on.
     bool restarted = false;
     playTurn(2, [&] {
-        ASSERT_TRUE(delivered()) << bridge.Log().toStdString();
-        server.Stop();
-        ASSERT_TRUE(server.Start()) << server.Log().toStdString();
-        ASSERT_TRUE(players.Join()) << server.Log().toStdString();
-        ASSERT_TRUE(InChannel(players[0], HostNick, 20000)) << bridge.Log().toStdString();
+        ASSERT_TRUE(delivered()) << bridge->Log().toStdString();
+        server->Stop();
+        ASSERT_TRUE(server->Start()) << server->Log().toStdString();
+        ASSERT_TRUE(players.Join()) << server->Log().toStdString();
+        ASSERT_TRUE(InChannel(players[0], HostNick, 20000)) << bridge->Log().toStdString();
         restarted = true;
     });
     ASSERT_TRUE(restarted);
-    EXPECT_TRUE(bridge.Running());
+    EXPECT_TRUE(bridge->Running());
     playTurn(3, {});
     txtButton_Click(c, 8); // Scores
-    ASSERT_TRUE(delivered()) << bridge.Log().toStdString();
+    ASSERT_TRUE(delivered()) << bridge->Log().toStdString();
     EXPECT_FALSE(c.controls.cmdSay.Enabled); // everyone has played
 
     // Every line the console said went out (none was refused), and each player heard the
@@ -265,7 +268,7 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
     table.reset();
     recorder.reset();
     socket.reset();
-    SocketChatClient again(bridge.SocketPath());
+    SocketChatClient again(bridge->SocketPath());
     TestConsole second(again);
     // Until the bridge has seen the old connection close, it turns a newcomer away.
     const QDeadlineTimer reconnected(5000);
@@ -279,5 +282,5 @@ TEST(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRest
                               u"Dealer: Bob has 0 points\r\nDealer: Ann has 0 points\r\n"
                               u"Dealer: o=o=o=o=o"_s))
         << text.right(200).toStdString();
-    EXPECT_EQ(bridge.Stop(), 0);
+    EXPECT_EQ(bridge->Stop(), 0);
 }

@@ -27,6 +27,19 @@ QString IrcBridgeProcess::Program()
     return QStringLiteral(QUILLO_IRC_PROGRAM);
 }
 
+QStringList IrcBridgeProcess::FastArguments(const QByteArray& nick, const QString& url)
+{
+    return {u"--nick"_s,
+            QString::fromUtf8(nick),
+            u"--send-interval"_s,
+            u"100"_s,
+            u"--reconnect-min"_s,
+            u"100"_s,
+            u"--reconnect-max"_s,
+            u"400"_s,
+            url};
+}
+
 bool IrcBridgeProcess::Start(int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);

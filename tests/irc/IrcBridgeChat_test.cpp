@@ -1,0 +1,78 @@
+#include "irc/support/BridgeConsole.h"
+#include "irc/support/BridgeOnNgircd.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+// What the console says reaches the channel, and what the players say reaches the console.
+class IrcBridgeChat : public BridgeOnNgircd
+{
+};
+
+TEST_F(IrcBridgeChat, CarriesLinesAndEspsBothWaysInTheConsolesForms)
+{
+    ASSERT_TRUE(StartHostedChannel());
+    BridgeConsole console(bridge->SocketPath());
+    ASSERT_EQ(console.Init(), 0);
+    EXPECT_EQ(console.Say("\xd7\xd7 Hello \x80"), QByteArray("0"));
+    EXPECT_EQ(console.Esp("Bob", "You are registered"), QByteArray("0"));
+    EXPECT_EQ(console.Esp("Bob", "x", 1), QByteArray("-1"));
+    EXPECT_EQ(console.Esp("Mary Ann", "x"), QByteArray("-1"));
+    ASSERT_TRUE(bob->WaitForCountFrom("Host", 2));
+    EXPECT_EQ(bob->TextsFrom("Host", "#quillo"),
+              (QList<QByteArray>{"\xc3\x97\xc3\x97 Hello \xe2\x82\xac"}));
+    EXPECT_EQ(bob->TextsFrom("Host", "Bob"), (QList<QByteArray>{"You are registered"}));
+
+    bob->Say("#quillo", "hi \xc3\xa9");
+    bob->Esp("Host", "\x01VERSION\x01");
+    bob->SendRaw("NOTICE Host :a notice");
+    bob->Esp("Host", "$");
+    bob->Esp("Host", "\xc2\xb5"); // a gesture
+    bob->Esp("Host", "caf\xe9");  // Latin-1
+    ASSERT_TRUE(console.ChatTextHas("ESP from Bob: caf\xe9\r\n"));
+    EXPECT_EQ(*console.ChatText(), QByteArray("Host: \xd7\xd7 Hello \x80\r\n"
+                                              "ESP to Bob: You are registered\r\n"
+                                              "Bob: hi \xe9\r\n"
+                                              "ESP from Bob: $\r\n"
+                                              "ESP from Bob: <wave>\r\n"
+                                              "ESP from Bob: caf\xe9\r\n"));
+}
+
+TEST_F(IrcBridgeChat, SixtyLinesSaidAtFullSpeedArriveWholeAndInOrderWithoutADisconnect)
+{
+    ASSERT_TRUE(StartHostedChannel(NgircdServer::FloodControl::On));
+    BridgeConsole console(bridge->SocketPath());
+    QList<QByteArray> said;
+    for (int i = 0; i < 60; ++i) {
+        said.append("Score " + QByteArray::number(i) + ": Bob 1,234 \xd7 Ann 987");
+        ASSERT_EQ(console.Say(said.last()), QByteArray("0")) << i;
+    }
+    ASSERT_TRUE(bob->WaitForCountFrom("Host", 60, 45000)) << bob->TextsFrom("Host").size();
+    QList<QByteArray> expected;
+    for (const QByteArray& line : said)
+        expected.append(QByteArray(line).replace("\xd7", "\xc3\x97"));
+    EXPECT_EQ(bob->TextsFrom("Host", "#quillo"), expected);
+    for (const QByteArray& line : bob->Lines())
+        EXPECT_FALSE(line.startsWith(":Host!") && line.contains(" QUIT ")) << line.constData();
+    EXPECT_FALSE(bridge->Log().contains(u"disconnected"_s)) << bridge->Log().toStdString();
+    EXPECT_TRUE(bridge->Running());
+}
+
+TEST_F(IrcBridgeChat, ALineOf600BytesReachesThePlayersSplitAtABlank)
+{
+    ASSERT_TRUE(StartHostedChannel());
+    QByteArray line;
+    for (int i = 0; line.size() < 600; ++i)
+        line += "Player" + QByteArray::number(i) + "=" + QByteArray::number(i * 37) + " ";
+    line.chop(1);
+    BridgeConsole console(bridge->SocketPath());
+    ASSERT_EQ(console.Say(line), QByteArray("0"));
+    ASSERT_TRUE(bob->WaitForCountFrom("Host", 2));
+    bob->WaitFor([](const QList<ReceivedPrivmsg>&) { return false; }, 500); // nothing more
+    const QList<QByteArray> pieces = bob->TextsFrom("Host", "#quillo");
+    ASSERT_EQ(pieces.size(), 2);
+    EXPECT_EQ(pieces[0] + " " + pieces[1], line);
+    EXPECT_FALSE(pieces[0].endsWith(' '));
+    EXPECT_TRUE(console.ChatTextHas(QByteArray("Host: " + pieces[1] + "\r\n")));
+}
