@@ -240,6 +240,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     sasl.CheckLines(sasl.Registration.Begin());
     Chat wide(IrcTranscript::DefaultLimit());
     Chat small(SmallLimit);
+    QByteArray nick = plain.Registration.Nick();
 
     const QByteArray bytes = FuzzBytes(data, size);
     for (const QByteArray& line : bytes.split('\n')) {
@@ -253,12 +254,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             checkConsoleText(message->Params.last());
         if (message->Command == "PING")
             checkPong(*message);
+        const bool signingOn = !plain.Registration.Welcomed();
         plain.Handle(*message);
         sasl.Handle(*message);
+        // The connection's nick: the registration's until welcomed, then what NICK makes it.
+        if (signingOn || plain.Registration.GaveUp()) {
+            nick = plain.Registration.Nick();
+        } else if (message->Command == "NICK" && IrcNick::Same(message->PrefixNick(), nick) &&
+                   IrcNick::IsValid(message->Param(0))) {
+            nick = message->Param(0);
+        }
         if (message->Command == "PRIVMSG" && message->Params.size() == 2 &&
             !message->Prefix.isEmpty()) {
-            file(wide, plain.Registration.Nick(), *message);
-            file(small, plain.Registration.Nick(), *message);
+            file(wide, nick, *message);
+            file(small, nick, *message);
         }
     }
     return 0;
