@@ -121,6 +121,9 @@ QList<QByteArray> IrcRegistration::capability(const IrcMessage& message)
                 echo_ = true;
             sasl = sasl || cap.toLower() == "sasl";
         }
+        // Only what was asked for: a server granting sasl unasked would otherwise wait for
+        // credentials that never come, and the bridge for a welcome that never comes.
+        sasl = sasl && !saslPassword_.isEmpty();
         if (sasl && !capEnded_)
             return one("AUTHENTICATE", {"PLAIN"});
         return endCap();

@@ -69,6 +69,21 @@ TEST(IrcRegistration, EchoMessageAndSaslPlainWhenOfferedWithThePasswordFirst)
     EXPECT_FALSE(failed.SaslDone());
 }
 
+TEST(IrcRegistration, SaslGrantedUnaskedStillEndsTheNegotiationWithoutAuthenticating)
+{
+    IrcRegistration r("Host", {}, "Host", {});
+    r.Begin();
+    EXPECT_EQ(r.Handle(msg(":srv CAP * LS :sasl echo-message")),
+              (QList<QByteArray>{"CAP REQ echo-message\r\n"}));
+    EXPECT_EQ(r.Handle(msg(":srv CAP * ACK :echo-message sasl")),
+              (QList<QByteArray>{"CAP END\r\n"}));
+    EXPECT_TRUE(r.EchoMessage());
+    EXPECT_TRUE(r.Handle(msg("AUTHENTICATE +")).isEmpty());
+    EXPECT_TRUE(r.Handle(msg(":srv 001 Host :Welcome")).isEmpty());
+    EXPECT_TRUE(r.Welcomed());
+    EXPECT_FALSE(r.SaslDone());
+}
+
 TEST(IrcRegistration, ANickInUseGetsBoundedAlternativesAndTheWelcomedNickCounts)
 {
     IrcRegistration r("Host", {}, "Host", {});
