@@ -1,11 +1,11 @@
 #include "ui/ConsoleSession.h"
 
 #include "game/FixedLines.h"
+#include "game/ShutdownSignals.h"
 #include "game/WindowSettings.h"
 #include "records/SaveCopies.h"
 #include "records/SettingsFile.h"
 #include "ui/MainWindow.h"
-#include "game/ShutdownSignals.h"
 
 #include <QDir>
 #include <QGuiApplication>
