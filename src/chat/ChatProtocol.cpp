@@ -40,11 +40,16 @@ int hexValue(char c)
     return -1;
 }
 
+bool mustEscape(char c)
+{
+    return c == '%' || c == ' ' || c == '\r' || c == '\n';
+}
+
 void appendEscaped(QByteArray& out, const QByteArray& field)
 {
     static constexpr char Hex[] = "0123456789ABCDEF";
     for (const char c : field) {
-        if (c == '%' || c == ' ' || c == '\r' || c == '\n') {
+        if (mustEscape(c)) {
             const auto byte = static_cast<unsigned char>(c);
             out.append('%');
             out.append(Hex[byte >> 4]);
@@ -78,6 +83,16 @@ std::optional<QByteArray> unescape(QByteArrayView field)
 }
 
 } // namespace
+
+qsizetype EscapedFieldSize(QByteArrayView field)
+{
+    qsizetype size = field.size();
+    for (const char c : field) {
+        if (mustEscape(c))
+            size += 2; // "%" and two hex digits in place of the byte
+    }
+    return size;
+}
 
 QByteArray EncodeChatMessage(const QByteArray& kind, const QList<QByteArray>& fields)
 {

@@ -19,6 +19,9 @@ inline constexpr qsizetype MaxChatMessageBytes = 16 * 1024 * 1024;
 // The line for a message, line feed included; "%", blank, CR and LF escaped in the fields.
 QByteArray EncodeChatMessage(const QByteArray& kind, const QList<QByteArray>& fields = {});
 
+// How many bytes the field takes in a line once escaped.
+qsizetype EscapedFieldSize(QByteArrayView field);
+
 // A line without its line feed. Empty for an unknown kind, a wrong number of fields or a bad
 // escape: such a line is dropped.
 std::optional<ChatMessage> DecodeChatMessage(QByteArrayView line);

@@ -45,15 +45,6 @@ std::optional<QStringView> registeringSender(QStringView line, QStringView marke
     return rest.first(at);
 }
 
-bool inRoster(const GameState& g, QStringView name)
-{
-    for (int i = 1; i <= g.PlayerCount; ++i) {
-        if (g.PlayerTable[static_cast<std::size_t>(i)].Name == name)
-            return true;
-    }
-    return false;
-}
-
 // Called when nothing after the last banner registers. ESPs sent before the game opened are
 // never counted, and the host cannot tell that from an empty scan: say how many avatars not in
 // the roster did that, in the console only (the chat hears nothing of it).
@@ -65,7 +56,7 @@ void noteEarlyRegistrations(Console& console, const QString& chatText, QStringVi
     QSet<QStringView> early;
     for (const QStringView line : QStringView(chatText).first(banner).split(LineBreak)) {
         const auto sender = registeringSender(line, marker);
-        if (sender && !early.contains(*sender) && !inRoster(console.game, *sender))
+        if (sender && !early.contains(*sender) && RosterSlot(console.game, *sender) == 0)
             early.insert(*sender);
     }
     if (early.isEmpty())

@@ -46,15 +46,22 @@ int selectedSlot(const Console& console)
 
 } // namespace
 
+int RosterSlot(const GameState& g, QStringView name)
+{
+    for (int i = 1; i <= g.PlayerCount; ++i) {
+        if (g.PlayerTable[static_cast<std::size_t>(i)].Name == name)
+            return i;
+    }
+    return 0;
+}
+
 bool AddPlayer(Console& console, const QString& name)
 {
     if (!isLineSafe(name))
         return false; // never a player: it would break the record files' lines
     GameState& g = console.game;
-    for (int i = 1; i <= g.PlayerCount; ++i) {
-        if (slot(g, i).Name == name)
-            return false; // registering twice is no error
-    }
+    if (RosterSlot(g, name) != 0)
+        return false; // registering twice is no error
     if (g.PlayerCount >= std::min(g.PlayerCapacity, MaxPlayers)) {
         console.toolkit.MessageBox(QStringLiteral("Maximum Player count has been reached!!"),
                                    QStringLiteral("No More"));

@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 struct Console;
+struct GameState;
 
 // Adds a player unless the name is already in the roster (exact comparison). A full roster,
 // or one not yet opened, shows "No More" and adds nobody. A name holding a control character
 // (CR, LF, NUL, tab, DEL and the rest) is refused silently. True when the player was added.
 bool AddPlayer(Console& console, const QString& name);
+
+// The roster slot holding the name exactly, 0 when none does.
+int RosterSlot(const GameState& g, QStringView name);
 
 // Adds a player who registered by ESP: also writes the players file and, when Confirm is set,
 // says "You are registered" to the player by ESP and pauses.

@@ -1,19 +1,16 @@
 #include "irc/IrcLaunchArguments.h"
 
+#include "irc/IrcOptions.h"
+
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The bridge's options with a value, and the one without.
-const QStringList BridgeValueOptions = {u"--sasl-user"_s, u"--send-interval"_s, u"--burst"_s,
-                                        u"--reconnect-min"_s, u"--reconnect-max"_s};
-const QString InsecureOption = u"--insecure"_s;
-
-} // namespace
 
 IrcLaunchArguments ReadIrcLaunchArguments(const QStringList& arguments)
 {
     IrcLaunchArguments launch;
+    const QString insecure = u"--insecure"_s;
+    QStringList passedOn;
+    for (const QString& name : IrcOptions::PassedOnValueOptions())
+        passedOn.append(u"--"_s + name);
     const auto take = [&](qsizetype& i, const QString& option, QString& value) {
         const QString& argument = arguments[i];
         if (argument.startsWith(option + u'=')) {
@@ -40,11 +37,11 @@ IrcLaunchArguments ReadIrcLaunchArguments(const QStringList& arguments)
             launch.Nick = value;
             continue;
         }
-        if (arguments[i] == InsecureOption) {
-            launch.BridgeOptions.append(InsecureOption);
+        if (arguments[i] == insecure) {
+            launch.BridgeOptions.append(insecure);
             continue;
         }
-        for (const QString& option : BridgeValueOptions) {
+        for (const QString& option : passedOn) {
             if (take(i, option, value)) {
                 launch.BridgeOptions.append({option, value});
                 break;

@@ -61,6 +61,12 @@ bool readSecret(const QProcessEnvironment& env, const QString& name, QByteArray&
 
 } // namespace
 
+QStringList IrcOptions::PassedOnValueOptions()
+{
+    return {QStringLiteral("sasl-user"), QStringLiteral("send-interval"), QStringLiteral("burst"),
+            QStringLiteral("reconnect-min"), QStringLiteral("reconnect-max")};
+}
+
 QString IrcOptions::Usage()
 {
     return QStringLiteral(
@@ -76,10 +82,8 @@ std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QString valued[] = {QStringLiteral("socket"),       QStringLiteral("nick"),
-                              QStringLiteral("sasl-user"),    QStringLiteral("send-interval"),
-                              QStringLiteral("burst"),        QStringLiteral("reconnect-min"),
-                              QStringLiteral("reconnect-max")};
+    const QStringList valued =
+        QStringList{QStringLiteral("socket"), QStringLiteral("nick")} + PassedOnValueOptions();
     for (const QString& name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     parser.addOption(QCommandLineOption(QStringLiteral("insecure")));

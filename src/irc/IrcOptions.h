@@ -36,4 +36,7 @@ struct IrcOptions
     static std::optional<IrcOptions> Parse(const QStringList& arguments,
                                            const QProcessEnvironment& environment, QString* error);
     static QString Usage();
+    // The options with a value that a console passes on to a bridge it starts ("sasl-user",
+    // the pacing and the reconnect times), without their leading "--"; "insecure" has none.
+    static QStringList PassedOnValueOptions();
 };

@@ -12,17 +12,6 @@ namespace {
 // Room for "TEXT " and the line feed, with some to spare.
 constexpr qsizetype ProtocolMargin = 1024;
 
-// What escaping adds: "%", blank, CR and LF take three bytes each.
-qsizetype escapedSize(const QByteArray& line)
-{
-    qsizetype size = line.size();
-    for (const char c : line) {
-        if (c == '%' || c == ' ' || c == '\r' || c == '\n')
-            size += 2;
-    }
-    return size;
-}
-
 } // namespace
 
 qsizetype IrcTranscript::DefaultLimit()
@@ -73,7 +62,7 @@ bool IrcTranscript::add(const QByteArray& opening, const QByteArray& nick, const
     line += ": ";
     line += shown;
     line += "\r\n";
-    const Line added{line.size(), escapedSize(line)};
+    const Line added{line.size(), EscapedFieldSize(line)};
     if (added.Escaped > limit_)
         return false;
     text_ += line;

@@ -54,21 +54,11 @@ FileError logFaultError(LogFault fault)
     return FaultError(FileFault::BadLine);
 }
 
-// The first roster slot holding the name exactly, 0 when none does.
-int slotOf(const GameState& g, const QString& name)
-{
-    for (int i = 1; i <= g.PlayerCount; ++i) {
-        if (g.PlayerTable[static_cast<std::size_t>(i)].Name == name)
-            return i;
-    }
-    return 0;
-}
-
 void restoreTurn(GameState& g, const PlayerRecord& logged)
 {
     if (logged.Name.isEmpty())
         return;
-    if (const int slot = slotOf(g, logged.Name))
+    if (const int slot = RosterSlot(g, logged.Name))
         g.PlayerTable[static_cast<std::size_t>(slot)] = logged;
 }
 
