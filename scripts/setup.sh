@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 packages=(qt6-base-dev cmake ninja-build g++ libgtest-dev libbenchmark-dev fonts-dejavu-core
           clang libclang-rt-14-dev llvm
-          xvfb xauth ngircd)
+          xvfb xauth ngircd inspircd)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -13,6 +13,14 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    # The IRC servers are there for the tests, which start their own on free ports: their
+    # packages' services are not started now (nor left to fight over port 6667).
+    policy=/usr/sbin/policy-rc.d
+    if [ ! -e "$policy" ]; then
+        printf '#!/bin/sh\nexit 101\n' | $sudo tee "$policy" >/dev/null
+        $sudo chmod +x "$policy"
+        trap '$sudo rm -f "$policy"' EXIT
+    fi
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi

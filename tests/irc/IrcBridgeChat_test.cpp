@@ -1,12 +1,12 @@
 #include "irc/support/BridgeConsole.h"
-#include "irc/support/BridgeOnNgircd.h"
+#include "irc/support/BridgeOnIrcServer.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 // What the console says reaches the channel, and what the players say reaches the console.
-class IrcBridgeChat : public BridgeOnNgircd
+class IrcBridgeChat : public BridgeOnIrcServer
 {
 };
 

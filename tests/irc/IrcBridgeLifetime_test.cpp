@@ -1,5 +1,5 @@
 #include "irc/support/BridgeConsole.h"
-#include "irc/support/BridgeOnNgircd.h"
+#include "irc/support/BridgeOnIrcServer.h"
 #include "irc/support/WaitUntil.h"
 
 #include <QThread>
@@ -11,7 +11,7 @@
 using namespace Qt::StringLiterals;
 
 // The bridge outlasts what comes and goes around it: the server, the console, a second bridge.
-class IrcBridgeLifetime : public BridgeOnNgircd
+class IrcBridgeLifetime : public BridgeOnIrcServer
 {
 };
 

@@ -1,12 +1,12 @@
 #include "irc/support/BridgeConsole.h"
-#include "irc/support/BridgeOnNgircd.h"
+#include "irc/support/BridgeOnIrcServer.h"
 
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
 // How the bridge gets onto the server when its nick or its password does not fit.
-class IrcBridgeSignOn : public BridgeOnNgircd
+class IrcBridgeSignOn : public BridgeOnIrcServer
 {
 };
 

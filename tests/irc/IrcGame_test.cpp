@@ -4,7 +4,7 @@
 #include "game/RoundFlow.h"
 #include "macros/MacroPlayback.h"
 #include "records/SettingsFile.h"
-#include "support/BridgeOnNgircd.h"
+#include "support/BridgeOnIrcServer.h"
 #include "support/IrcBridgeProcess.h"
 #include "support/IrcTestClient.h"
 #include "support/NgircdServer.h"
@@ -102,7 +102,7 @@ std::vector<std::string> Printable(const QList<QByteArray>& texts)
 
 } // namespace
 
-class IrcGame : public BridgeOnNgircd
+class IrcGame : public BridgeOnIrcServer
 {
 };
 

@@ -1,7 +1,11 @@
+#include "support/InspircdServer.h"
 #include "support/IrcTestClient.h"
 #include "support/NgircdServer.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -17,11 +21,33 @@ bool Has(const QList<ReceivedPrivmsg>& received, const QByteArray& from, const Q
 
 } // namespace
 
-TEST(NgircdServer, PlayersExchangeChannelLinesAndPrivateMessagesAcrossARestartOnTheSamePort)
+struct ServerCase
 {
-    if (!NgircdServer::Installed())
-        GTEST_SKIP() << NgircdServer::MissingMessage().toStdString();
-    NgircdServer server;
+    const char* Name;
+    bool (*Installed)();
+    QString (*Missing)();
+    std::function<std::unique_ptr<IrcServerProcess>()> Make;
+};
+
+class IrcServers : public ::testing::TestWithParam<ServerCase>
+{
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    BothServers, IrcServers,
+    ::testing::Values(
+        ServerCase{"ngircd", NgircdServer::Installed, NgircdServer::MissingMessage,
+                   [] { return std::make_unique<NgircdServer>(); }},
+        ServerCase{"inspircd", InspircdServer::Installed, InspircdServer::MissingMessage,
+                   [] { return std::make_unique<InspircdServer>(InspircdServer::Echo::On); }}),
+    [](const ::testing::TestParamInfo<ServerCase>& info) { return info.param.Name; });
+
+TEST_P(IrcServers, PlayersExchangeChannelLinesAndPrivateMessagesAcrossARestartOnTheSamePort)
+{
+    if (!GetParam().Installed())
+        GTEST_SKIP() << GetParam().Missing().toStdString();
+    const std::unique_ptr<IrcServerProcess> started = GetParam().Make();
+    IrcServerProcess& server = *started;
     ASSERT_TRUE(server.Start()) << server.Log().toStdString();
     const quint16 port = server.Port();
     EXPECT_EQ(server.Url(QStringLiteral("quillo")),

@@ -1,23 +1,28 @@
-#include "BridgeOnNgircd.h"
+#include "BridgeOnIrcServer.h"
 
 using namespace Qt::StringLiterals;
 
-void BridgeOnNgircd::SetUp()
+void BridgeOnIrcServer::SetUp()
 {
     if (!NgircdServer::Installed())
         GTEST_SKIP() << NgircdServer::MissingMessage().toStdString();
 }
 
-::testing::AssertionResult BridgeOnNgircd::StartServer(NgircdServer::FloodControl flood)
+::testing::AssertionResult BridgeOnIrcServer::StartServer(NgircdServer::FloodControl flood)
 {
-    server = std::make_unique<NgircdServer>(flood);
+    return StartServer(std::make_unique<NgircdServer>(flood));
+}
+
+::testing::AssertionResult BridgeOnIrcServer::StartServer(std::unique_ptr<IrcServerProcess> chosen)
+{
+    server = std::move(chosen);
     if (!server->Start())
-        return ::testing::AssertionFailure() << "ngircd did not start\n"
+        return ::testing::AssertionFailure() << "the IRC server did not start\n"
                                              << server->Log().toStdString();
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult BridgeOnNgircd::JoinBob()
+::testing::AssertionResult BridgeOnIrcServer::JoinBob()
 {
     bob = std::make_unique<IrcTestClient>();
     if (!bob->Connect(server->Port(), "Bob"))
@@ -28,8 +33,8 @@ void BridgeOnNgircd::SetUp()
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult BridgeOnNgircd::StartBridge(const QByteArray& nick,
-                                                       const QProcessEnvironment& env)
+::testing::AssertionResult BridgeOnIrcServer::StartBridge(const QByteArray& nick,
+                                                          const QProcessEnvironment& env)
 {
     bridge = std::make_unique<IrcBridgeProcess>(
         IrcBridgeProcess::FastArguments(nick, server->Url(u"quillo"_s)), env);
@@ -39,7 +44,7 @@ void BridgeOnNgircd::SetUp()
     return ::testing::AssertionSuccess();
 }
 
-::testing::AssertionResult BridgeOnNgircd::BobSawJoin(const QByteArray& nick)
+::testing::AssertionResult BridgeOnIrcServer::BobSawJoin(const QByteArray& nick)
 {
     const QByteArray prefix = ":" + nick + "!";
     const auto isJoin = [&](const QByteArray& line) {
@@ -55,9 +60,15 @@ void BridgeOnNgircd::SetUp()
                                          << (bridge ? bridge->Log().toStdString() : "");
 }
 
-::testing::AssertionResult BridgeOnNgircd::StartHostedChannel(NgircdServer::FloodControl flood)
+::testing::AssertionResult BridgeOnIrcServer::StartHostedChannel(NgircdServer::FloodControl flood)
 {
-    ::testing::AssertionResult result = StartServer(flood);
+    return StartHostedChannel(std::make_unique<NgircdServer>(flood));
+}
+
+::testing::AssertionResult
+BridgeOnIrcServer::StartHostedChannel(std::unique_ptr<IrcServerProcess> chosen)
+{
+    ::testing::AssertionResult result = StartServer(std::move(chosen));
     if (result)
         result = JoinBob();
     if (result)

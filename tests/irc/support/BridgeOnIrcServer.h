@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InspircdServer.h"
 #include "IrcBridgeProcess.h"
 #include "IrcTestClient.h"
 #include "NgircdServer.h"
@@ -11,19 +12,21 @@
 
 #include <memory>
 
-// A test of the bridge program against a real ngircd on 127.0.0.1: the server, the player Bob
-// in #quillo and the bridge, each started by the test in the order it needs. Skipped where
-// ngircd is not installed. A step that fails says why, with the server's or the bridge's log.
+// A test of the bridge program against a real IRC server on 127.0.0.1 (ngircd unless the test
+// gives another): the server, the player Bob in #quillo and the bridge, each started by the
+// test in the order it needs. Skipped where ngircd is not installed. A step that fails says
+// why, with the server's or the bridge's log.
 //
 //   ASSERT_TRUE(StartHostedChannel());
 //   BridgeConsole console(bridge->SocketPath());
-class BridgeOnNgircd : public ::testing::Test
+class BridgeOnIrcServer : public ::testing::Test
 {
 protected:
     void SetUp() override;
 
     ::testing::AssertionResult
     StartServer(NgircdServer::FloodControl flood = NgircdServer::FloodControl::Off);
+    ::testing::AssertionResult StartServer(std::unique_ptr<IrcServerProcess> chosen);
     // A fresh Bob signs on and joins #quillo; again after a restart, a new connection.
     ::testing::AssertionResult JoinBob();
     // The bridge as `nick` in #quillo, with IrcBridgeProcess::FastArguments.
@@ -35,8 +38,9 @@ protected:
     // The usual table: the server, Bob in #quillo, and the bridge joined there as Host.
     ::testing::AssertionResult
     StartHostedChannel(NgircdServer::FloodControl flood = NgircdServer::FloodControl::Off);
+    ::testing::AssertionResult StartHostedChannel(std::unique_ptr<IrcServerProcess> chosen);
 
-    std::unique_ptr<NgircdServer> server;
+    std::unique_ptr<IrcServerProcess> server;
     std::unique_ptr<IrcTestClient> bob;
     std::unique_ptr<IrcBridgeProcess> bridge;
 };
