@@ -19,7 +19,9 @@ CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$build" --parallel "$(nproc)" --target quillo_core_tests quillo_irc_tests quillo_fuzzers
 echo "== logic tests under AddressSanitizer and UndefinedBehaviorSanitizer (at ${SECONDS} s)"
 "$build/tests/quillo_core_tests" --gtest_brief=1 | tee "$build/sanitized.log"
-"$build/tests/quillo_irc_tests" --gtest_brief=1 >"$build/sanitized-irc.log" 2>&1 ||
+# The long listings on real servers wait out flood limits; the normal run has them already.
+"$build/tests/quillo_irc_tests" --gtest_brief=1 --gtest_filter='-*SixtyLongLines*' \
+    >"$build/sanitized-irc.log" 2>&1 ||
     { tail -n 60 "$build/sanitized-irc.log"; exit 1; }
 tail -n 2 "$build/sanitized-irc.log"
 passed() { sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\?\..*/\1/p' "$1" | tail -1; }

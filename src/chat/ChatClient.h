@@ -19,6 +19,10 @@ struct ChatCallbacks
 // without extension) is the first argument of every call but KillDDE. Outcomes come back
 // through OnStatus before a call returns; the chat text comes through OnText, during the call
 // or later from the event loop.
+//
+// A client served to the console over the local socket may instead report a call's status
+// later, from the event loop: it says so with StatusFollows right after the call, and the
+// socket's server holds the console's next request until that status came.
 class ChatClient
 {
 public:
@@ -33,4 +37,7 @@ public:
     virtual void DapiGetAllText(const QByteArray& plugin) = 0;
     virtual void DapiUnregister(const QByteArray& plugin) = 0;
     virtual void KillDDE() = 0;
+
+    // True right after a call whose status is still to come.
+    virtual bool StatusFollows() const;
 };

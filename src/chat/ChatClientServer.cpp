@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <utility>
 
 ChatClientServer::ChatClientServer(ChatClient& client) : client_(client)
 {
@@ -80,7 +83,10 @@ void ChatClientServer::readRequests()
     if (!console_)
         return;
     reader_.Append(console_->readAll());
-    while (auto line = reader_.NextLine()) {
+    while (!statusFollows_) {
+        const auto line = reader_.NextLine();
+        if (!line)
+            break;
         if (auto message = DecodeChatMessage(*line))
             handle(*message);
         if (!console_)
@@ -101,12 +107,7 @@ void ChatClientServer::handle(const ChatMessage& message)
     if (message.Kind == "INIT") {
         plugin_ = f[0];
         ChatCallbacks callbacks;
-        callbacks.OnStatus = [this](const QByteArray& status) {
-            if (inRequest_) {
-                statusReported_ = true;
-                status_ = status;
-            }
-        };
+        callbacks.OnStatus = [this](const QByteArray& status) { statusReported(status); };
         callbacks.OnText = [this](const QByteArray& text) {
             send(EncodeChatMessage("TEXT", {text}));
         };
@@ -137,9 +138,30 @@ void ChatClientServer::handle(const ChatMessage& message)
         inRequest_ = false;
         return; // a console never sends the client's own kinds: drop it
     }
+    if (!statusReported_ && client_.StatusFollows()) {
+        statusFollows_ = true;
+        return;
+    }
+    finishRequest();
+}
+
+void ChatClientServer::statusReported(const QByteArray& status)
+{
+    if (!inRequest_)
+        return;
+    statusReported_ = true;
+    status_ = status;
+    if (statusFollows_)
+        finishRequest();
+}
+
+void ChatClientServer::finishRequest()
+{
     inRequest_ = false;
     // Exactly one status per request; an empty one when the library reported none.
     send(EncodeChatMessage("STATUS", {statusReported_ ? status_ : QByteArray()}));
+    if (std::exchange(statusFollows_, false))
+        QTimer::singleShot(0, &context_, [this] { readRequests(); }); // what waited behind it
 }
 
 void ChatClientServer::send(const QByteArray& line)
@@ -150,6 +172,9 @@ void ChatClientServer::send(const QByteArray& line)
 
 void ChatClientServer::consoleGone()
 {
+    // A status still to come has nobody to go to.
+    inRequest_ = false;
+    statusFollows_ = false;
     // A console that vanished without unregistering is forgotten, so the next one starts clean.
     if (!plugin_.isEmpty())
         client_.DapiUnregister(plugin_);

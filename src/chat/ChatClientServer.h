@@ -10,8 +10,9 @@
 class ChatClient;
 class QLocalSocket;
 
-// Offers an in-process chat client (the practice room) to one console at a time over a local
-// socket that only the user who started it can reach.
+// Offers an in-process chat client (the practice room, the IRC bridge) to one console at a
+// time over a local socket that only the user who started it can reach. Requests are handled
+// one at a time: a request whose status follows later holds the next ones until it came.
 class ChatClientServer
 {
 public:
@@ -30,6 +31,8 @@ private:
     void accept();
     void readRequests();
     void handle(const ChatMessage& message);
+    void statusReported(const QByteArray& status);
+    void finishRequest();
     void send(const QByteArray& line);
     void consoleGone();
 
@@ -39,6 +42,8 @@ private:
     ChatLineReader reader_;
     QByteArray plugin_;
     bool inRequest_ = false;
+    bool statusFollows_ = false; // the request in hand answers later
     bool statusReported_ = false;
     QByteArray status_;
+    QObject context_; // owns the resumption of held requests
 };

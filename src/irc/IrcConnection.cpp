@@ -1,7 +1,5 @@
 #include "irc/IrcConnection.h"
 
-#include "irc/IrcSplitter.h"
-
 #include <QDebug>
 
 #include <algorithm>
@@ -15,9 +13,11 @@ constexpr qsizetype ReadChunk = 64 * 1024;
 } // namespace
 
 IrcConnection::IrcConnection(const IrcOptions& options)
-    : options_(options), queue_(paceTimer_, options.Burst, options.SendIntervalMs)
+    : options_(options), outbox_(paceTimer_, options.Burst, options.SendIntervalMs)
 {
-    queue_.SetWriter([this](const QByteArray& line) { write(line); });
+    outbox_.SetWriter([this](const QByteArray& line) { write(line); });
+    outbox_.SetPieceHandler(
+        [this](const IrcDelivery::Line& piece, bool taken) { pieceSettled(piece, taken); });
     reconnectTimer_.setSingleShot(true);
     QObject::connect(&reconnectTimer_, &QTimer::timeout, &reconnectTimer_,
                      [this] { connectNow(); });
@@ -31,6 +31,7 @@ IrcConnection::IrcConnection(const IrcOptions& options)
     QObject::connect(&regainTimer_, &QTimer::timeout, &regainTimer_, [this] { regainNick(); });
     aliveTimer_.setInterval(AliveCheckMs);
     QObject::connect(&aliveTimer_, &QTimer::timeout, &aliveTimer_, [this] { checkAlive(); });
+    linkState_.Text = QStringLiteral("Not connected to ") + server();
 }
 
 IrcConnection::~IrcConnection()
@@ -53,7 +54,7 @@ void IrcConnection::Quit(const QByteArray& reason, std::function<void()> done)
     quitDone_ = std::move(done);
     reconnectTimer_.stop();
     rejoinTimer_.stop();
-    queue_.Close();
+    outbox_.Close();
     if (socket_ && socket_->state() == QAbstractSocket::ConnectedState) {
         write(IrcMessage::Format("QUIT", {reason}));
         QTimer::singleShot(QuitBoundMs, socket_.get(), [this] { dropped(QStringLiteral("quit")); });
@@ -78,21 +79,22 @@ QByteArray IrcConnection::Channel() const
     return options_.Url.Channel;
 }
 
-bool IrcConnection::Say(const QByteArray& target, const QByteArray& text)
+const IrcLinkState& IrcConnection::LinkState() const
+{
+    return linkState_;
+}
+
+quint64 IrcConnection::Say(const QByteArray& target, const QByteArray& text)
 {
     if (state_ != State::Joined)
-        return false;
-    // IRC carries no empty message; a blank keeps the line the console said.
-    const QByteArray said = text.isEmpty() ? QByteArray(" ") : text;
-    QList<QByteArray> lines;
-    for (const QByteArray& piece : IrcSplitter::Split(said, IrcSplitter::TextRoom(nick_, target))) {
-        lines.append(IrcMessage::Format("PRIVMSG", {target, piece}));
-        if (lines.last().isEmpty())
-            return false;
-    }
-    for (const QByteArray& line : lines)
-        queue_.Push(line);
-    return true;
+        return 0;
+    return outbox_.Say(nick_, target, text);
+}
+
+void IrcConnection::SetConsoleAttached(bool attached)
+{
+    consoleAttached_ = attached;
+    keptNickSaid_ = false;
 }
 
 void IrcConnection::SetPrivmsgHandler(PrivmsgHandler handler)
@@ -103,6 +105,16 @@ void IrcConnection::SetPrivmsgHandler(PrivmsgHandler handler)
 void IrcConnection::SetSentHandler(PrivmsgHandler handler)
 {
     onSent_ = std::move(handler);
+}
+
+void IrcConnection::SetDeliveryHandler(DeliveryHandler handler)
+{
+    outbox_.SetDeliveryHandler(std::move(handler));
+}
+
+void IrcConnection::SetStateHandler(StateHandler handler)
+{
+    onState_ = std::move(handler);
 }
 
 void IrcConnection::connectNow()
@@ -117,6 +129,10 @@ void IrcConnection::connectNow()
     pinged_ = false;
     buffer_.clear();
     discarding_ = false;
+    QString connecting = QStringLiteral("Connecting to ") + server();
+    if (!lastError_.isEmpty())
+        connecting += QStringLiteral(" again (") + lastError_ + u')';
+    report(IrcLinkState::Kind::Connecting, connecting);
     const auto current = [this, generation] { return generation == generation_; };
     QObject::connect(socket, &QSslSocket::readyRead, socket, [this, current] {
         if (current())
@@ -155,10 +171,12 @@ void IrcConnection::connectNow()
 void IrcConnection::signOn()
 {
     state_ = State::Registering;
+    // With a console attached, the nick the players were told is asked for first.
     registration_.emplace(options_.Nick, options_.Password, options_.SaslUser,
-                          options_.SaslPassword);
+                          options_.SaslPassword, consoleAttached_ ? nick_ : QByteArray());
     sendAll(registration_->Begin());
     nick_ = registration_->Nick();
+    report(IrcLinkState::Kind::Connecting, QStringLiteral("Signing on to ") + server());
 }
 
 void IrcConnection::readSocket()
@@ -190,4 +208,23 @@ void IrcConnection::readSocket()
             discarding_ = true;
         }
     }
+}
+
+void IrcConnection::report(IrcLinkState::Kind kind, const QString& text)
+{
+    if (linkState_.State == kind && linkState_.Text == text && linkState_.Nick == nick_)
+        return;
+    linkState_ = {kind, nick_, text};
+    if (onState_)
+        onState_(linkState_);
+}
+
+QString IrcConnection::server() const
+{
+    return options_.Url.Host + u':' + QString::number(options_.Url.Port);
+}
+
+QString IrcConnection::channel() const
+{
+    return QString::fromUtf8(options_.Url.Channel);
 }

@@ -2,6 +2,7 @@
 
 #include "irc/IrcNick.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -20,15 +21,19 @@ QList<QByteArray> one(const QByteArray& command, const QList<QByteArray>& params
 } // namespace
 
 IrcRegistration::IrcRegistration(QByteArray nick, QByteArray password, QByteArray saslUser,
-                                 QByteArray saslPassword)
+                                 QByteArray saslPassword, QByteArray firstNick)
     : wantedNick_(std::move(nick)), password_(std::move(password)), saslUser_(std::move(saslUser)),
       saslPassword_(std::move(saslPassword)), nickLimit_(IrcNick::MaxLength)
 {
+    if (IrcNick::IsValid(firstNick) && !IrcNick::Same(firstNick, wantedNick_)) {
+        firstNick_ = std::move(firstNick);
+        attempt_ = -1; // the first nick stands before the wanted one
+    }
 }
 
 QList<QByteArray> IrcRegistration::Begin()
 {
-    nick_ = wantedNick_;
+    nick_ = firstNick_.isEmpty() ? wantedNick_ : firstNick_;
     QList<QByteArray> lines = one("CAP", {"LS", "302"});
     if (!password_.isEmpty())
         lines += one("PASS", {password_});
@@ -163,10 +168,13 @@ QList<QByteArray> IrcRegistration::nextNick(bool refused)
 {
     if (refused && nick_.size() > ClassicNickLength && nickLimit_ > ClassicNickLength) {
         nickLimit_ = ClassicNickLength;
+        attempt_ = std::max(attempt_, 0);
         nick_ = IrcNick::Alternative(wantedNick_, attempt_, nickLimit_);
         return one("NICK", {nick_});
     }
     nick_ = IrcNick::Alternative(wantedNick_, ++attempt_, nickLimit_);
+    if (!nick_.isEmpty() && IrcNick::Same(nick_, firstNick_))
+        nick_ = IrcNick::Alternative(wantedNick_, ++attempt_, nickLimit_); // refused already
     if (nick_.isEmpty()) {
         gaveUp_ = true;
         nick_ = wantedNick_;

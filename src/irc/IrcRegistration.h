@@ -13,8 +13,10 @@
 class IrcRegistration
 {
 public:
+    // firstNick, when given, is asked for before the wanted nick and its alternatives: the
+    // nick the bridge had before it lost the server.
     IrcRegistration(QByteArray nick, QByteArray password, QByteArray saslUser,
-                    QByteArray saslPassword);
+                    QByteArray saslPassword, QByteArray firstNick = {});
 
     // The lines that open the connection.
     QList<QByteArray> Begin();
@@ -38,6 +40,7 @@ private:
     QList<QByteArray> nextNick(bool refused);
 
     QByteArray wantedNick_;
+    QByteArray firstNick_;
     QByteArray password_;
     QByteArray saslUser_;
     QByteArray saslPassword_;

@@ -9,34 +9,54 @@ IrcSendQueue::IrcSendQueue(IrcTimer& timer, int burst, int intervalMs)
 {
 }
 
-void IrcSendQueue::SetWriter(std::function<void(const QByteArray& line)> writer)
+void IrcSendQueue::SetWriter(Writer writer)
 {
     writer_ = std::move(writer);
 }
 
-void IrcSendQueue::Push(const QByteArray& line)
+void IrcSendQueue::SetGate(std::function<bool(qsizetype bytes)> gate)
 {
-    lines_.push_back(line);
-    pump();
+    gate_ = std::move(gate);
+}
+
+void IrcSendQueue::SetPausedHandler(std::function<void()> paused)
+{
+    paused_ = std::move(paused);
+}
+
+void IrcSendQueue::Push(const QByteArray& line, quint64 ticket)
+{
+    lines_.push_back({line, ticket});
+    Pump();
 }
 
 void IrcSendQueue::SendNow(const QByteArray& line)
 {
     messageTimer_ = std::max(messageTimer_, timer_.NowMs());
-    write(line);
+    write(line, 0);
 }
 
 void IrcSendQueue::Open()
 {
     open_ = true;
     messageTimer_ = timer_.NowMs();
-    pump();
+    Pump();
 }
 
 void IrcSendQueue::Close()
 {
     open_ = false;
     timer_.Stop();
+}
+
+std::vector<quint64> IrcSendQueue::Clear()
+{
+    std::vector<quint64> tickets;
+    for (const Line& line : lines_)
+        tickets.push_back(line.Ticket);
+    lines_.clear();
+    timer_.Stop();
+    return tickets;
 }
 
 bool IrcSendQueue::IsOpen() const
@@ -49,26 +69,36 @@ qsizetype IrcSendQueue::Pending() const
     return static_cast<qsizetype>(lines_.size());
 }
 
-void IrcSendQueue::pump()
+void IrcSendQueue::Pump()
 {
-    if (!open_)
+    // A writer or a paused handler may pump again; the round under way carries on for it.
+    if (!open_ || pumping_)
         return;
+    pumping_ = true;
     const qint64 now = timer_.NowMs();
     messageTimer_ = std::max(messageTimer_, now);
     const qint64 ahead = qint64(burst_) * intervalMs_;
+    bool wrote = false;
     while (open_ && !lines_.empty() &&
-           (intervalMs_ == 0 || messageTimer_ + intervalMs_ - now <= ahead)) {
-        const QByteArray line = lines_.front();
+           (intervalMs_ == 0 || messageTimer_ + intervalMs_ - now <= ahead) &&
+           (!gate_ || gate_(lines_.front().Bytes.size()))) {
+        const Line line = lines_.front();
         lines_.pop_front();
-        write(line);
+        write(line.Bytes, line.Ticket);
+        wrote = true;
     }
-    if (open_ && !lines_.empty())
-        timer_.Start(messageTimer_ + intervalMs_ - ahead - now, [this] { pump(); });
+    const bool waitingForPace =
+        open_ && !lines_.empty() && intervalMs_ > 0 && messageTimer_ + intervalMs_ - now > ahead;
+    if (waitingForPace)
+        timer_.Start(messageTimer_ + intervalMs_ - ahead - now, [this] { Pump(); });
+    pumping_ = false;
+    if (wrote && paused_)
+        paused_();
 }
 
-void IrcSendQueue::write(const QByteArray& line)
+void IrcSendQueue::write(const QByteArray& line, quint64 ticket)
 {
     messageTimer_ += intervalMs_;
     if (writer_)
-        writer_(line);
+        writer_(line, ticket);
 }

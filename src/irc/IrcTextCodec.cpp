@@ -69,10 +69,13 @@ QByteArray IrcTextCodec::ToConsole(const QByteArray& ircText)
 
 QByteArray IrcTextCodec::ToIrc(const QByteArray& consoleText)
 {
-    QByteArray utf8 = FromCp1252(consoleText).toUtf8();
-    for (char& c : utf8) {
-        if (c == '\r' || c == '\n' || c == '\0')
-            c = ' ';
+    QString text = FromCp1252(consoleText);
+    for (QChar& c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\r' || u == u'\n' || u == 0)
+            c = u' ';
+        else if (u >= 0x80 && u <= 0x9F)
+            c = u'?'; // a byte the code page gives no character: nothing a player could read
     }
-    return utf8;
+    return text.toUtf8();
 }

@@ -14,6 +14,6 @@ public:
     // other control characters as blanks, what Windows-1252 cannot carry as "?".
     static QByteArray ToConsole(const QByteArray& ircText);
     // A text from the console as UTF-8 for IRC; CR, LF and NUL become blanks, so a text can
-    // never end the IRC line it is sent in.
+    // never end the IRC line it is sent in; a byte that stands for no character becomes "?".
     static QByteArray ToIrc(const QByteArray& consoleText);
 };

@@ -1,7 +1,11 @@
 #include "irc/support/BridgeConsole.h"
 #include "irc/support/BridgeOnIrcServer.h"
+#include "irc/support/WaitUntil.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -10,7 +14,7 @@ class IrcBridgeSignOn : public BridgeOnIrcServer
 {
 };
 
-TEST_F(IrcBridgeSignOn, ANickInUseGetsAnAlternativeThatCountsAsTheHostsNameUntilItIsFree)
+TEST_F(IrcBridgeSignOn, ANickInUseGetsAnAlternativeThatStaysTheHostsNameWhileAConsoleIsOn)
 {
     ASSERT_TRUE(StartServer());
     IrcTestClient squatter;
@@ -19,28 +23,36 @@ TEST_F(IrcBridgeSignOn, ANickInUseGetsAnAlternativeThatCountsAsTheHostsNameUntil
     ASSERT_TRUE(StartBridge());
     ASSERT_TRUE(BobSawJoin("Host_"));
 
-    BridgeConsole console(bridge->SocketPath());
-    EXPECT_EQ(console.Say("Start marker"), QByteArray("0"));
+    auto console = std::make_unique<BridgeConsole>(bridge->SocketPath());
+    EXPECT_EQ(console->Say("Start marker"), QByteArray("0"));
     bob->Esp("Host_", "$");
     bob->Esp("Host", "not for the bridge");
-    ASSERT_TRUE(console.ChatTextHas("ESP from Bob: $\r\n"));
-    const QByteArray text = *console.ChatText();
+    ASSERT_TRUE(console->ChatTextHas("ESP from Bob: $\r\n"));
+    const QByteArray text = *console->ChatText();
     EXPECT_TRUE(text.contains("Host_: Start marker\r\n")) << text.constData();
     EXPECT_FALSE(text.contains("not for the bridge"));
     ASSERT_TRUE(bob->WaitForCountFrom("Host_", 1));
 
-    // Once the nick is free again (a lost connection of the host's own timed out), the bridge
-    // takes it back, and it is the host's name from then on.
+    // The nick comes free (a lost connection of the host's own timed out), but this console's
+    // players were told Host_: the bridge keeps it while the console is on...
+    const auto nickChange = [](const QByteArray& line) {
+        return line.startsWith(":Host_!") && line.contains(" NICK ");
+    };
     squatter.Quit();
-    ASSERT_TRUE(bob->WaitForLine(
-        [](const QByteArray& line) {
-            return line.startsWith(":Host_!") && line.contains(" NICK ");
-        },
-        5000));
+    ASSERT_TRUE(WaitUntil([&] { return bridge->Log().contains(u"keeping the nick Host_"_s); }))
+        << bridge->Log().toStdString();
+    EXPECT_EQ(console->Say("still Host_"), QByteArray("0"));
+    EXPECT_TRUE(console->ChatTextHas("\r\nHost_: still Host_\r\n"));
+    EXPECT_FALSE(std::any_of(bob->Lines().begin(), bob->Lines().end(), nickChange));
+
+    // ... and takes it back once the console is gone: the next console's host is Host.
+    console.reset();
+    ASSERT_TRUE(bob->WaitForLine(nickChange, 5000));
+    BridgeConsole next(bridge->SocketPath());
     bob->Esp("Host", "$$");
-    ASSERT_TRUE(console.ChatTextHas("ESP from Bob: $$\r\n"));
-    EXPECT_EQ(console.Say("back as Host"), QByteArray("0"));
-    EXPECT_TRUE(console.ChatTextHas("\r\nHost: back as Host\r\n"));
+    ASSERT_TRUE(next.ChatTextHas("ESP from Bob: $$\r\n"));
+    EXPECT_EQ(next.Say("back as Host"), QByteArray("0"));
+    EXPECT_TRUE(next.ChatTextHas("\r\nHost: back as Host\r\n"));
 }
 
 TEST_F(IrcBridgeSignOn, WithoutSaslOnTheServerItSignsOnAndNeverShowsThePassword)

@@ -18,7 +18,7 @@ namespace {
 struct Bridge
 {
     explicit Bridge(const QString& url, QStringList extra = {},
-                    const QProcessEnvironment& env = QProcessEnvironment())
+                    const QProcessEnvironment& env = QProcessEnvironment(), int holdMs = 3000)
     {
         QStringList args{u"quillo-irc"_s, u"--nick"_s,          u"Host"_s, u"--reconnect-min"_s,
                          u"50"_s,         u"--reconnect-max"_s, u"200"_s};
@@ -26,27 +26,50 @@ struct Bridge
         args.append(url);
         options = *IrcOptions::Parse(args, env, nullptr);
         connection = std::make_unique<IrcConnection>(options);
-        client = std::make_unique<IrcChatClient>(*connection);
+        client = std::make_unique<IrcChatClient>(*connection, holdMs);
         ChatCallbacks callbacks;
         callbacks.OnStatus = [this](const QByteArray& s) { status = s; };
+        callbacks.OnNotify = [this](const QByteArray& nick, std::int16_t value,
+                                    const QByteArray& text) {
+            notices.append({nick, value, text});
+        };
         client->InitDDE("quillo", std::move(callbacks));
         connection->Start();
     }
-    QByteArray Say(const QByteArray& text)
+    // A call and the status it was answered with once the server had its say ("none" when
+    // none came in time); Send only makes the call.
+    QByteArray Call(std::int16_t mode, const QByteArray& target, const QByteArray& text)
+    {
+        Send(mode, target, text);
+        WaitUntil([&] { return status != "none"; }, 5000);
+        return status;
+    }
+    void Send(std::int16_t mode, const QByteArray& target, const QByteArray& text)
     {
         status = "none";
-        client->DapiCommunicate("quillo", 0, {}, text);
-        return status;
+        client->DapiCommunicate("quillo", mode, target, text);
+    }
+    QByteArray Say(const QByteArray& text)
+    {
+        return Call(0, {}, text);
     }
     QByteArray Text() const
     {
         return client->Transcript().Text();
     }
 
+    struct Notice
+    {
+        QByteArray Nick;
+        std::int16_t Value;
+        QByteArray Text;
+    };
+
     IrcOptions options;
     std::unique_ptr<IrcConnection> connection;
     std::unique_ptr<IrcChatClient> client;
     QByteArray status;
+    QList<Notice> notices;
 };
 
 } // namespace
@@ -86,29 +109,30 @@ TEST(IrcConnection, HostileServerInputIsDroppedWithoutEffect)
     EXPECT_EQ(bridge.Say("still here"), QByteArray("0"));
 }
 
-TEST(IrcConnection, QueuedLinesSurviveAReconnectAndGoOutInOrderAfterTheRejoin)
+TEST(IrcConnection, ALineNotConfirmedWhenTheLinkIsLostIsRefusedAndNeverSaidAgain)
 {
     ScriptedIrcServer server;
-    Bridge bridge(server.Url(), {u"--send-interval"_s, u"300"_s, u"--burst"_s, u"1"_s});
+    Bridge bridge(server.Url());
     ASSERT_TRUE(server.SignOn());
     ASSERT_TRUE(WaitUntil([&] { return bridge.connection->IsJoined(); }));
     EXPECT_EQ(bridge.Say("one"), QByteArray("0"));
-    EXPECT_EQ(bridge.Say("two"), QByteArray("0"));
-    EXPECT_EQ(bridge.Say("three"), QByteArray("0"));
-    ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo one"));
+    server.AnswerPings(false);
+    bridge.Send(0, {}, "two");
+    ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo two"));
+    EXPECT_EQ(bridge.status, QByteArray("none")); // the server has not said it took it
     server.Drop();
-    ASSERT_TRUE(WaitUntil([&] { return bridge.Say("lost") == "-1"; }));
+    ASSERT_TRUE(WaitUntil([&] { return bridge.status == "-1"; }));
+    EXPECT_EQ(bridge.Say("lost"), QByteArray("-1"));
 
+    server.AnswerPings(true);
     ASSERT_TRUE(WaitUntil([&] { return server.Connections() == 2; }));
     ASSERT_TRUE(server.SignOn());
-    ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo three"));
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Say("three") == "0"; }));
     const QList<QByteArray> lines = server.Lines();
-    const qsizetype join = lines.indexOf("JOIN #quillo");
-    EXPECT_LT(join, lines.indexOf("PRIVMSG #quillo two"));
-    EXPECT_LT(lines.indexOf("PRIVMSG #quillo two"), lines.indexOf("PRIVMSG #quillo three"));
-    EXPECT_FALSE(lines.contains("PRIVMSG #quillo one"));
+    EXPECT_LT(lines.indexOf("JOIN #quillo"), lines.indexOf("PRIVMSG #quillo three"));
+    EXPECT_FALSE(lines.contains("PRIVMSG #quillo two"));
     EXPECT_FALSE(lines.contains("PRIVMSG #quillo lost"));
-    EXPECT_EQ(bridge.Text(), QByteArray("Host: one\r\nHost: two\r\nHost: three\r\n"));
+    EXPECT_EQ(bridge.Text(), QByteArray("Host: one\r\nHost: three\r\n"));
 
     // Kicked: calls are refused until the bridge is back in the channel.
     server.Send(":Op!o@h KICK #quillo Host :out\r\n");
@@ -130,13 +154,29 @@ TEST(IrcConnection, WithEchoMessageTheServersEchoIsTheOnlyCopy)
     server.Send(":srv 001 Host :Welcome\r\n");
     ASSERT_TRUE(server.WaitForLine("JOIN #quillo"));
     server.Send(":Host!q@h JOIN #quillo\r\n");
-    ASSERT_TRUE(WaitUntil([&] { return bridge.Say("hello there") == "0"; }));
+    ASSERT_TRUE(WaitUntil([&] { return bridge.connection->IsJoined(); }));
+    bridge.Send(0, {}, "hello there");
     ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo :hello there"));
+    // Until the echo the line is neither shown nor confirmed, and no PING is needed for it.
     WaitUntil([] { return false; }, 200);
     EXPECT_TRUE(bridge.Text().isEmpty());
+    EXPECT_EQ(bridge.status, QByteArray("none"));
     server.Send(":Host!q@h PRIVMSG #quillo :hello there\r\n");
-    ASSERT_TRUE(WaitUntil([&] { return !bridge.Text().isEmpty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return bridge.status == "0"; }));
     EXPECT_EQ(bridge.Text(), QByteArray("Host: hello there\r\n"));
+    EXPECT_FALSE(server.Lines().last().startsWith("PING"));
+
+    // A refusal instead of the echo; a line the server drops without a word, found out by the
+    // PING the bridge sends when the server stays silent about it.
+    bridge.Send(0, {}, "refused");
+    ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo refused"));
+    server.Send(":srv 404 Host #quillo :Cannot send to channel (+m)\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return bridge.status == "-1"; }));
+    EXPECT_EQ(bridge.Call(0, {}, "dropped"), QByteArray("-1"));
+    EXPECT_EQ(bridge.Text(), QByteArray("Host: hello there\r\n"));
+    ASSERT_FALSE(bridge.notices.isEmpty());
+    EXPECT_EQ(bridge.notices.last().Value, 2);
+    EXPECT_EQ(bridge.notices.last().Text, "Cannot speak in #quillo: Cannot send to channel (+m)");
 }
 
 TEST(IrcConnection, ServerPasswordAndSaslPlainComeFromTheEnvironment)
@@ -168,14 +208,62 @@ TEST(IrcConnection, TheHostsOwnLinesShowOnceWithoutEchoMessage)
     Bridge bridge(server.Url());
     ASSERT_TRUE(server.SignOn());
     ASSERT_TRUE(WaitUntil([&] { return bridge.Say("said") == "0"; }));
-    bridge.status = "none";
-    bridge.client->DapiCommunicate("quillo", 2, "Bob", "to Bob");
-    EXPECT_EQ(bridge.status, QByteArray("0"));
-    bridge.client->DapiCommunicate("quillo", 2, "Host", "to myself");
+    EXPECT_EQ(bridge.Call(2, "Bob", "to Bob"), QByteArray("0"));
+    bridge.Send(2, "Host", "to myself");
     ASSERT_TRUE(server.WaitForLine("PRIVMSG Host :to myself"));
     server.Send(":Host!q@h PRIVMSG Host :to myself\r\n"); // the server delivers it
     ASSERT_TRUE(WaitUntil([&] { return bridge.Text().contains("myself"); }));
     EXPECT_EQ(bridge.Text(), QByteArray("Host: said\r\n"
                                         "ESP to Bob: to Bob\r\n"
                                         "ESP from Host: to myself\r\n"));
+}
+
+TEST(IrcConnection, AStatusHeldTooLongAnswersBusyAndTheRepeatContinuesTheSameLine)
+{
+    ScriptedIrcServer server;
+    Bridge bridge(server.Url(), {}, {}, 300);
+    ASSERT_TRUE(server.SignOn());
+    ASSERT_TRUE(WaitUntil([&] { return bridge.connection->IsJoined(); }));
+    server.AnswerPings(false);
+    EXPECT_EQ(bridge.Say("slow"), QByteArray("6"));
+    EXPECT_EQ(bridge.Say("slow"), QByteArray("6")); // the console's repeat
+    bridge.Send(0, {}, "slow");
+    QByteArray ping;
+    for (const QByteArray& line : server.Lines())
+        ping = line.startsWith("PING ") ? line : ping;
+    ASSERT_FALSE(ping.isEmpty());
+    server.Send(":srv PONG srv :" + ping.mid(ping.lastIndexOf(' ') + 1).replace(":", "") + "\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return bridge.status == "0"; }));
+    EXPECT_EQ(server.Lines().count("PRIVMSG #quillo slow"), 1);
+    // Said again once its status is given, the same text is a new line.
+    server.AnswerPings(true);
+    EXPECT_EQ(bridge.Say("slow"), QByteArray("0"));
+    EXPECT_EQ(server.Lines().count("PRIVMSG #quillo slow"), 2);
+}
+
+TEST(IrcConnection, TheConsoleIsToldWhereTheBridgeStandsAndWhenTheServerChangesItsNick)
+{
+    ScriptedIrcServer server;
+    Bridge bridge(server.Url());
+    ASSERT_TRUE(server.SignOn());
+    ASSERT_TRUE(
+        WaitUntil([&] { return !bridge.notices.isEmpty() && bridge.notices.last().Value == 0; }));
+    EXPECT_EQ(bridge.notices.first().Value, 1);
+    EXPECT_EQ(bridge.notices.last().Nick, "Host");
+    EXPECT_TRUE(bridge.notices.last().Text.startsWith("In #quillo on 127.0.0.1:"));
+
+    server.Send(":Host!q@h NICK Host2\r\n"); // the server's doing, not the bridge's
+    ASSERT_TRUE(WaitUntil([&] { return bridge.notices.last().Value == 3; }));
+    EXPECT_EQ(bridge.notices.last().Nick, "Host2");
+    EXPECT_TRUE(bridge.notices.last().Text.endsWith("players must ESP Host2"));
+    EXPECT_EQ(bridge.Say("as Host2"), QByteArray("0"));
+    EXPECT_TRUE(bridge.Text().endsWith("Host2: as Host2\r\n"));
+
+    server.Drop();
+    ASSERT_TRUE(WaitUntil([&] { return bridge.notices.last().Value == 1; }));
+    EXPECT_TRUE(bridge.notices.last().Text.startsWith("Lost 127.0.0.1:"));
+    // Signing on again with a console attached, it asks for the nick the players know first.
+    ASSERT_TRUE(WaitUntil([&] { return server.Connections() == 2; }));
+    ASSERT_TRUE(server.WaitForLine("USER quillo 0 * :Quillo Console"));
+    EXPECT_TRUE(server.Lines().contains("NICK Host2"));
 }

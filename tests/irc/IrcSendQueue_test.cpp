@@ -54,7 +54,7 @@ TEST(IrcSendQueue, ABurstGoesAtOnceThenOneLinePerIntervalInOrder)
     FakeTimer timer;
     IrcSendQueue queue(timer, 4, 600);
     QList<Sent> sent;
-    queue.SetWriter([&](const QByteArray& line) { sent.append({timer.now, line}); });
+    queue.SetWriter([&](const QByteArray& line, quint64) { sent.append({timer.now, line}); });
     queue.Open();
     for (int i = 0; i < 10; ++i)
         queue.Push("line " + QByteArray::number(i));
@@ -79,7 +79,7 @@ TEST(IrcSendQueue, AQuietSpellEarnsTheBurstBack)
     FakeTimer timer;
     IrcSendQueue queue(timer, 3, 500);
     int sent = 0;
-    queue.SetWriter([&](const QByteArray&) { ++sent; });
+    queue.SetWriter([&](const QByteArray&, quint64) { ++sent; });
     queue.Open();
     for (int i = 0; i < 5; ++i)
         queue.Push("x");
@@ -95,7 +95,7 @@ TEST(IrcSendQueue, LinesWaitWhileClosedAndGoInOrderWhenOpenAgain)
     FakeTimer timer;
     IrcSendQueue queue(timer, 2, 100);
     QList<QByteArray> sent;
-    queue.SetWriter([&](const QByteArray& line) { sent.append(line); });
+    queue.SetWriter([&](const QByteArray& line, quint64) { sent.append(line); });
     queue.Push("a");
     queue.Push("b");
     timer.Advance(1000);
@@ -119,7 +119,7 @@ TEST(IrcSendQueue, UrgentLinesGoAtOnceButCountAgainstThePace)
     FakeTimer timer;
     IrcSendQueue queue(timer, 2, 100);
     QList<QByteArray> sent;
-    queue.SetWriter([&](const QByteArray& line) { sent.append(line); });
+    queue.SetWriter([&](const QByteArray& line, quint64) { sent.append(line); });
     queue.Open();
     queue.SendNow("PONG 1");
     queue.SendNow("PONG 2");
@@ -131,9 +131,32 @@ TEST(IrcSendQueue, UrgentLinesGoAtOnceButCountAgainstThePace)
 
     IrcSendQueue unpaced(timer, 1, 0);
     int count = 0;
-    unpaced.SetWriter([&](const QByteArray&) { ++count; });
+    unpaced.SetWriter([&](const QByteArray&, quint64) { ++count; });
     unpaced.Open();
     for (int i = 0; i < 100; ++i)
         unpaced.Push("x");
     EXPECT_EQ(count, 100);
+}
+
+TEST(IrcSendQueue, AClosedGateHoldsLinesUntilPumpedAndClearGivesBackTheirTickets)
+{
+    FakeTimer timer;
+    IrcSendQueue queue(timer); // no pacing cap by default
+    QList<quint64> sent;
+    int pauses = 0;
+    bool open = true;
+    queue.SetWriter([&](const QByteArray&, quint64 ticket) { sent.append(ticket); });
+    queue.SetGate([&](qsizetype) { return open && sent.size() < 2; });
+    queue.SetPausedHandler([&] { ++pauses; });
+    queue.Open();
+    for (quint64 ticket = 1; ticket <= 4; ++ticket)
+        queue.Push("x", ticket);
+    EXPECT_EQ(sent, (QList<quint64>{1, 2}));
+    EXPECT_EQ(pauses, 2); // a round for each of the first two pushes
+    queue.Pump();
+    EXPECT_EQ(pauses, 2); // nothing written, nothing to report
+    EXPECT_EQ(timer.due, -1);
+    open = false;
+    EXPECT_EQ(queue.Clear(), (std::vector<quint64>{3, 4}));
+    EXPECT_EQ(queue.Pending(), 0);
 }

@@ -51,5 +51,9 @@ TEST(IrcTextCodec, ConsoleTextBecomesUtf8AndCannotBreakTheIrcLine)
     for (int i = 0x20; i < 256; ++i)
         all.append(static_cast<char>(i));
     all.replace('\x7f', ' ');
-    EXPECT_EQ(IrcTextCodec::ToConsole(IrcTextCodec::ToIrc(all)), all);
+    // The five bytes the code page leaves without a character reach IRC as "?".
+    QByteArray shown = all;
+    for (const char unassigned : {'\x81', '\x8d', '\x8f', '\x90', '\x9d'})
+        shown.replace(unassigned, '?');
+    EXPECT_EQ(IrcTextCodec::ToConsole(IrcTextCodec::ToIrc(all)), shown);
 }

@@ -29,14 +29,8 @@ QString IrcBridgeProcess::Program()
 
 QStringList IrcBridgeProcess::FastArguments(const QByteArray& nick, const QString& url)
 {
-    return {u"--nick"_s,
-            QString::fromUtf8(nick),
-            u"--send-interval"_s,
-            u"100"_s,
-            u"--reconnect-min"_s,
-            u"100"_s,
-            u"--reconnect-max"_s,
-            u"400"_s,
+    return {u"--nick"_s, QString::fromUtf8(nick), u"--reconnect-min"_s,
+            u"100"_s,    u"--reconnect-max"_s,    u"400"_s,
             url};
 }
 

@@ -20,8 +20,7 @@ public:
     IrcBridgeProcess& operator=(const IrcBridgeProcess&) = delete;
 
     static QString Program();
-    // The host's nick and the channel's URL, with pacing and reconnect delays short enough
-    // for a test.
+    // The host's nick and the channel's URL, with reconnect delays short enough for a test.
     static QStringList FastArguments(const QByteArray& nick, const QString& url);
 
     // True once the bridge printed "quillo-irc listening at PATH" for its socket.

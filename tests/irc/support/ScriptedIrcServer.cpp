@@ -52,8 +52,12 @@ void ScriptedIrcServer::Read(QTcpSocket* socket)
     buffer_ += bytes;
     qsizetype end = 0;
     while ((end = buffer_.indexOf("\r\n")) >= 0) {
-        lines_.last().append(buffer_.left(end));
+        const QByteArray line = buffer_.left(end);
+        lines_.last().append(line);
         buffer_.remove(0, end + 2);
+        if (answerPings_ && line.startsWith("PING "))
+            Send(":srv PONG srv :" + (line.startsWith("PING :") ? line.mid(6) : line.mid(5)) +
+                 "\r\n");
     }
 }
 
@@ -101,6 +105,11 @@ int ScriptedIrcServer::Handshakes() const
 bool ScriptedIrcServer::WaitForLine(const QByteArray& line, int timeoutMs)
 {
     return WaitUntil([&] { return Lines().contains(line); }, timeoutMs);
+}
+
+void ScriptedIrcServer::AnswerPings(bool answer)
+{
+    answerPings_ = answer;
 }
 
 bool ScriptedIrcServer::SignOn(const QByteArray& nick)

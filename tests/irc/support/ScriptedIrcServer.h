@@ -11,9 +11,10 @@
 #include <memory>
 
 // A server that says exactly what the test tells it, to play a hostile or unusual one; it
-// records the lines the bridge sends, per connection. Given a TLS configuration it speaks TLS
-// (ircs://), and a connection counts only once its handshake went through. Its waits run the
-// event loop, for the bridge under test lives in the same thread.
+// records the lines the bridge sends, per connection, and answers its PINGs unless told not to.
+// Given a TLS configuration it speaks TLS (ircs://), and a connection counts only once its
+// handshake went through. Its waits run the event loop, for the bridge under test lives in the same
+// thread.
 class ScriptedIrcServer
 {
 public:
@@ -39,6 +40,7 @@ public:
     bool WaitForLine(const QByteArray& line, int timeoutMs = 5000);
     // Plays a server without capabilities up to the bridge's JOIN.
     bool SignOn(const QByteArray& nick = "Host");
+    void AnswerPings(bool answer);
 
 private:
     void Listen();
@@ -52,4 +54,5 @@ private:
     QByteArray received_;
     QList<QList<QByteArray>> lines_;
     int handshakes_ = 0;
+    bool answerPings_ = true;
 };

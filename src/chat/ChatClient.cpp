@@ -1,0 +1,6 @@
+#include "chat/ChatClient.h"
+
+bool ChatClient::StatusFollows() const
+{
+    return false;
+}
