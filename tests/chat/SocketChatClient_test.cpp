@@ -10,6 +10,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,84 @@ int roomCalls(RoomThread& room, const QString& function)
     return count;
 }
 
+// A chat client in the test's own thread that holds each status a while, as a bridge waits for
+// its server, then answers with the request's number (INIT is number 0). It notes a request
+// that comes while another still waits for its status.
+class HoldingPeer
+{
+public:
+    HoldingPeer(const QString& path, int holdMs) : HoldMs(holdMs)
+    {
+        server_.listen(path);
+        QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
+            QLocalSocket* socket = server_.nextPendingConnection();
+            QObject::connect(socket, &QLocalSocket::readyRead, socket,
+                             [this, socket] { read(*socket); });
+        });
+    }
+
+    int HoldMs;
+    QList<QByteArray> Requests;
+    bool Overlapped = false;
+
+private:
+    void read(QLocalSocket& socket)
+    {
+        buffer_ += socket.readAll();
+        for (qsizetype end; (end = buffer_.indexOf('\n')) >= 0; buffer_.remove(0, end + 1)) {
+            Requests.append(buffer_.left(end));
+            Overlapped = Overlapped || holding_;
+            holding_ = true;
+            const QByteArray status = "STATUS " + QByteArray::number(Requests.size() - 1) + '\n';
+            QTimer::singleShot(HoldMs, &socket, [this, &socket, status] {
+                holding_ = false;
+                socket.write(status);
+            });
+        }
+    }
+
+    QLocalServer server_;
+    QByteArray buffer_;
+    bool holding_ = false;
+};
+
 } // namespace
+
+TEST(SocketChatClient, ACallMadeWhileAStatusIsHeldGoesOutAfterItAndGetsItsOwnStatus)
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(u"peer.sock"_s);
+    HoldingPeer peer(path, 300);
+    SocketChatClient client(path, 10000);
+    QByteArray status;
+    ChatCallbacks callbacks;
+    callbacks.OnStatus = [&](const QByteArray& s) { status = s; };
+    ASSERT_EQ(client.InitDDE("quillo", callbacks), 0);
+
+    // The timer can only fire while the outer call waits if the wait handles events.
+    QByteArray innerStatus;
+    QTimer::singleShot(50, [&] {
+        client.DapiCommunicate("quillo", 0, {}, "inner");
+        innerStatus = status;
+    });
+    client.DapiCommunicate("quillo", 0, {}, "outer");
+    EXPECT_EQ(status, "1");
+    EXPECT_EQ(innerStatus, "2");
+    EXPECT_EQ(peer.Requests, (QList<QByteArray>{"INIT quillo", "COMMUNICATE quillo 0  outer",
+                                                "COMMUNICATE quillo 0  inner"}));
+    EXPECT_FALSE(peer.Overlapped);
+
+    // KillDDE from inside a wait ends the waiting call at once, refused.
+    peer.HoldMs = 4000;
+    status.clear();
+    QTimer::singleShot(50, [&] { client.KillDDE(); });
+    QElapsedTimer clock;
+    clock.start();
+    client.DapiCommunicate("quillo", 0, {}, "cut short");
+    EXPECT_EQ(status, "-1");
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_FALSE(client.IsConnected());
+}
 
 TEST(SocketChatClient, LinesArriveInTheRoomByteForByte)
 {
