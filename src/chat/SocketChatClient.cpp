@@ -43,6 +43,7 @@ std::int16_t SocketChatClient::InitDDE(const QByteArray& plugin, ChatCallbacks c
 
 bool SocketChatClient::connectSocket()
 {
+    established_ = false; // a link given up on purpose is no loss to report
     socket_.abort();
     reader_.Clear();
     socket_.connectToServer(socketName_);
@@ -50,6 +51,7 @@ bool SocketChatClient::connectSocket()
         socket_.abort();
         return false;
     }
+    established_ = true;
     return true;
 }
 
@@ -85,6 +87,7 @@ void SocketChatClient::DapiUnregister(const QByteArray& plugin)
 
 void SocketChatClient::KillDDE()
 {
+    established_ = false; // the link ends on purpose: no loss to report
     // With a request in flight a KILL would cross it; closing the socket ends the link the
     // same way for the client, and at once.
     if (IsConnected() && queue_.empty()) {
@@ -95,7 +98,7 @@ void SocketChatClient::KillDDE()
     initialised_ = false;
     drop();
     callbacks_ = {};
-    pending_.clear();
+    pending_.Clear();
 }
 
 bool SocketChatClient::IsConnected() const
@@ -170,7 +173,7 @@ void SocketChatClient::readAvailable()
         if (message->Kind == "STATUS")
             answer(message->Fields.value(0));
         else
-            keepForLater(std::move(*message));
+            pending_.Keep(std::move(*message));
     }
     if (reader_.Overflowed()) {
         drop();
@@ -205,44 +208,20 @@ void SocketChatClient::wake()
 
 void SocketChatClient::deliverLater()
 {
-    if (depth_ == 0 && !pending_.isEmpty())
+    if (depth_ == 0 && !pending_.IsEmpty())
         QTimer::singleShot(0, &context_, [this] { deliverPending(); });
 }
 
 void SocketChatClient::deliverPending()
 {
     // Text and notices wait until no call waits for its status.
-    if (depth_ > 0)
-        return;
-    while (!pending_.isEmpty()) {
-        const ChatMessage message = pending_.takeFirst();
-        if (message.Kind == "TEXT" && callbacks_.OnText) {
-            callbacks_.OnText(message.Fields.value(0));
-        } else if (message.Kind == "NOTIFY" && callbacks_.OnNotify) {
-            bool ok = false;
-            const int value = message.Fields.value(1).toInt(&ok);
-            if (ok && value >= -32768 && value <= 32767)
-                callbacks_.OnNotify(message.Fields.value(0), static_cast<std::int16_t>(value),
-                                    message.Fields.value(2));
-        }
-    }
-}
-
-void SocketChatClient::keepForLater(ChatMessage message)
-{
-    // A newer chat text makes an older one worthless, and notices are bounded: a peer that
-    // floods us cannot make the queue grow without bound.
-    constexpr qsizetype MaxNotices = 256;
-    if (message.Kind == "TEXT") {
-        pending_.removeIf([](const ChatMessage& m) { return m.Kind == "TEXT"; });
-        pending_.append(std::move(message));
-    } else if (message.Kind == "NOTIFY" && pending_.size() < MaxNotices) {
-        pending_.append(std::move(message));
-    }
+    if (depth_ == 0)
+        pending_.Deliver(callbacks_);
 }
 
 void SocketChatClient::drop()
 {
+    const bool lost = std::exchange(established_, false);
     std::deque<Exchange*> waiting;
     waiting.swap(queue_);
     inFlight_ = false;
@@ -251,5 +230,9 @@ void SocketChatClient::drop()
         exchange->Done = true;
     socket_.abort();
     reader_.Clear();
+    if (lost) {
+        pending_.KeepLoss();
+        deliverLater();
+    }
     wake();
 }

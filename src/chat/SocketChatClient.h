@@ -2,6 +2,7 @@
 
 #include "chat/ChatClient.h"
 #include "chat/ChatProtocol.h"
+#include "chat/PendingChatMessages.h"
 
 #include <QList>
 #include <QLocalSocket>
@@ -23,6 +24,9 @@ class QEventLoop;
 // in call order: such a call queues behind the request in flight, and every call gets the
 // status of its own request. A lost link, a status that comes too late and KillDDE end every
 // call still waiting as refused.
+//
+// A lost link is also reported as a notification, from the event loop, when the client had
+// reported its link state: the host is never left seeing a dead client "in the channel".
 class SocketChatClient final : public ChatClient
 {
 public:
@@ -70,7 +74,6 @@ private:
     void wake();
     void deliverPending();
     void deliverLater();
-    void keepForLater(ChatMessage message);
     void drop();
 
     QString socketName_;
@@ -78,14 +81,15 @@ private:
     QByteArray plugin_;
     ChatCallbacks callbacks_;
     bool initialised_ = false;
+    bool established_ = false; // connected since the last drop
     QLocalSocket socket_;
     ChatLineReader reader_;
     std::deque<Exchange*> queue_; // the first is in flight once sent
     bool inFlight_ = false;
     QTimer statusTimer_;
-    QList<QEventLoop*> loops_;   // the waits under way, innermost last
-    int depth_ = 0;              // calls waiting for a status
-    quint64 links_ = 0;          // links ended by KillDDE
-    QList<ChatMessage> pending_; // text and notices waiting for the event loop
+    QList<QEventLoop*> loops_; // the waits under way, innermost last
+    int depth_ = 0;            // calls waiting for a status
+    quint64 links_ = 0;        // links ended by KillDDE
+    PendingChatMessages pending_;
     QObject context_;
 };

@@ -1,7 +1,12 @@
 #include "chat/ChatLink.h"
 #include "chat/ChatProtocol.h"
+#include "chat/Cp1252.h"
+#include "chat/LinkStateLine.h"
+#include "chat/PendingChatMessages.h"
 #include "chat/PracticeRoom.h"
 #include "chat/SocketChatClient.h"
+#include "game/ConsoleState.h"
+#include "game/GameState.h"
 #include "support/FakeToolkit.h"
 #include "support/RoomThread.h"
 
@@ -10,6 +15,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -42,6 +48,16 @@ QByteArray roomText(RoomThread& room)
     return text;
 }
 
+// Handles events until the condition holds; false when it does not within 5 s.
+bool handleEventsUntil(FakeToolkit& toolkit, const std::function<bool()>& condition)
+{
+    for (int i = 0; i < 1000 && !condition(); ++i) {
+        toolkit.ProcessEvents();
+        QThread::msleep(5);
+    }
+    return condition();
+}
+
 int roomCalls(RoomThread& room, const QString& function)
 {
     int count = 0;
@@ -62,7 +78,18 @@ public:
             QLocalSocket* socket = server_.nextPendingConnection();
             QObject::connect(socket, &QLocalSocket::readyRead, socket,
                              [this, socket] { read(*socket); });
+            socket_ = socket;
         });
+    }
+
+    // Unasked, on the latest connection.
+    void Send(const QByteArray& bytes)
+    {
+        socket_->write(bytes);
+    }
+    void HangUp()
+    {
+        socket_->disconnectFromServer();
     }
 
     int HoldMs;
@@ -86,6 +113,7 @@ private:
     }
 
     QLocalServer server_;
+    QLocalSocket* socket_ = nullptr;
     QByteArray buffer_;
     bool holding_ = false;
 };
@@ -126,6 +154,31 @@ TEST(SocketChatClient, ACallMadeWhileAStatusIsHeldGoesOutAfterItAndGetsItsOwnSta
     EXPECT_EQ(status, "-1");
     EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_FALSE(client.IsConnected());
+}
+
+TEST(SocketChatClient, ALinkStateReachesTheConsoleAndALostReporterShowsAsConnecting)
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(u"peer.sock"_s);
+    HoldingPeer peer(path, 0);
+    SocketChatClient client(path, 2000);
+    FakeToolkit toolkit;
+    ChatLink chat(client, toolkit, u"quillo"_s);
+    LabelState line{QString(), false};
+    GameState game;
+    chat.SetLinkStateHook([&] { ShowLinkState(chat.LinkState, line, game); });
+    ASSERT_TRUE(chat.InitDDE());
+
+    peer.Send("NOTIFY Host_ 3 Players%20now%20ESP%20Host_\n");
+    ASSERT_TRUE(handleEventsUntil(toolkit, [&] { return line.Visible; }));
+    EXPECT_EQ(line.Caption, u"Players now ESP Host_"_s);
+    EXPECT_EQ(game.HostName, u"Host_"_s);
+
+    peer.HangUp(); // between two calls: only the event loop can notice
+    ASSERT_TRUE(handleEventsUntil(toolkit, [&] { return chat.LinkState.Value == 1; }));
+    EXPECT_EQ(line.Caption, FromCp1252(PendingChatMessages::LostClientText()));
+    EXPECT_EQ(chat.LinkState.Nick, u"Host_"_s);
+    EXPECT_EQ(game.HostName, u"Host_"_s);
 }
 
 TEST(SocketChatClient, LinesArriveInTheRoomByteForByte)
@@ -185,6 +238,7 @@ TEST(SocketChatClient, ALostRoomRefusesCallsAndANewRoomIsFoundAgain)
     EXPECT_EQ(t.chat.StatusText, u"-1"_s);
     EXPECT_FALSE(t.chat.ReadAllText());
     EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_FALSE(t.chat.LinkState.Reported); // the room never reported a state to lose
 
     RoomThread again(t.room.SocketPath());
     t.chat.SayLine(0, {}, u"hello again"_s); // reconnects; the new room asks for registration
