@@ -116,8 +116,8 @@ void MainControls::build(QWidget* client)
     lblPlayerCnt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblPlayerCnt->setText(QStringLiteral("0"));
 
-    lblLinkState =
-        Named<QLabel>(client, QStringLiteral("lblLinkState"), {4, ClientHeight, 170, 20});
+    lblLinkState = Named<QLabel>(client, QStringLiteral("lblLinkState"),
+                                 {4, ClientHeight, 170, LinkStateHeight});
     lblLinkState->setTextFormat(Qt::PlainText); // the client's text is never markup
     lblLinkState->hide();
 }

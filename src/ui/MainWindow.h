@@ -21,6 +21,7 @@ class ConsoleBinding;
 //     window.onAction(QStringLiteral("mnuRecover"), mnuRecover_Click);
 //     window.onClick(QStringLiteral("cmdSay"), cmdSay_Click);
 //     window.onMacroClick(txtButton_Click);
+//     window.onKey(QKeySequence(Qt::Key_Escape), StopListing);
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
