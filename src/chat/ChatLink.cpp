@@ -98,9 +98,14 @@ void ChatLink::OnStatus(const QByteArray& status)
     StatusText = FromCp1252(status);
 }
 
-void ChatLink::OnNotify(const QByteArray&, std::int16_t, const QByteArray&)
+void ChatLink::OnNotify(const QByteArray& first, std::int16_t value, const QByteArray& second)
 {
-    // Accepted; the console uses none of the values.
+    // Only the link states mean something to the console; other notices are accepted unused.
+    if (value < LinkInChannel || value > LinkNickChanged)
+        return;
+    LinkState = {true, value, FromCp1252(first), FromCp1252(second)};
+    if (linkStateHook_)
+        linkStateHook_();
 }
 
 void ChatLink::OnText(const QByteArray& chatText)
@@ -116,6 +121,11 @@ const QString& ChatLink::Plugin() const
 const ChatLimits& ChatLink::Limits() const
 {
     return limits_;
+}
+
+void ChatLink::SetLinkStateHook(std::function<void()> hook)
+{
+    linkStateHook_ = std::move(hook);
 }
 
 QString TrimChatText(const QString& text)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "chat/ChatLinkState.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 class ChatClient;
 class Toolkit;
@@ -43,8 +46,13 @@ public:
     const QString& Plugin() const;
     const ChatLimits& Limits() const;
 
-    QString StatusText;   // the client's last status; never cleared
-    QString ReceivedText; // the last chat text delivered, trimmed
+    // Runs after each report of the client's link state that LinkState took, from the event
+    // loop like every notification.
+    void SetLinkStateHook(std::function<void()> hook);
+
+    QString StatusText;      // the client's last status; never cleared
+    QString ReceivedText;    // the last chat text delivered, trimmed
+    ChatLinkState LinkState; // the client's last report of its link
 
 private:
     template <typename Call> void statusLoop(Call call);
@@ -54,6 +62,7 @@ private:
     QString plugin_;
     QByteArray pluginBytes_;
     ChatLimits limits_;
+    std::function<void()> linkStateHook_;
 };
 
 // The trimming OnText applies: cut before the first zero character (with the four characters

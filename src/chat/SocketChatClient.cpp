@@ -1,7 +1,6 @@
 #include "chat/SocketChatClient.h"
 
-#include <QDeadlineTimer>
-#include <QTimer>
+#include <QEventLoop>
 
 #include <utility>
 
@@ -14,16 +13,23 @@ constexpr int ConnectTimeoutMs = 2000;
 SocketChatClient::SocketChatClient(QString socketName, int statusTimeoutMs)
     : socketName_(std::move(socketName)), statusTimeoutMs_(statusTimeoutMs)
 {
-    QObject::connect(&socket_, &QLocalSocket::readyRead, &context_, [this] {
-        if (waiting_)
-            return; // the waiting call reads for itself
-        pump();
-        deliverPending();
+    statusTimer_.setSingleShot(true);
+    // No answer in time: this peer cannot be trusted with the next call either.
+    QObject::connect(&statusTimer_, &QTimer::timeout, &context_, [this] { drop(); });
+    QObject::connect(&socket_, &QLocalSocket::readyRead, &context_, [this] { readAvailable(); });
+    QObject::connect(&socket_, &QLocalSocket::disconnected, &context_, [this] {
+        readAvailable(); // a status sent right before the peer hung up still counts
+        drop();
     });
+}
+
+SocketChatClient::Exchange::Exchange(QByteArray line, Role kind) : Line(std::move(line)), Kind(kind)
+{
 }
 
 SocketChatClient::~SocketChatClient()
 {
+    QObject::disconnect(&socket_, nullptr, &context_, nullptr);
     socket_.abort();
 }
 
@@ -35,22 +41,27 @@ std::int16_t SocketChatClient::InitDDE(const QByteArray& plugin, ChatCallbacks c
     return initialised_ ? 0 : 1;
 }
 
-bool SocketChatClient::connectAndInit()
+bool SocketChatClient::connectSocket()
 {
+    established_ = false; // a link given up on purpose is no loss to report
     socket_.abort();
     reader_.Clear();
-    incoming_.clear();
     socket_.connectToServer(socketName_);
     if (!socket_.waitForConnected(ConnectTimeoutMs)) {
         socket_.abort();
         return false;
     }
-    socket_.write(EncodeChatMessage("INIT", {plugin_}));
-    const auto status = awaitStatus();
-    if (status && *status == "0")
-        return true;
-    drop();
-    return false;
+    established_ = true;
+    return true;
+}
+
+bool SocketChatClient::connectAndInit()
+{
+    if (!connectSocket())
+        return false;
+    Exchange init(EncodeChatMessage("INIT", {plugin_}), Exchange::Role::Opening);
+    run({&init});
+    return init.Status == QByteArrayLiteral("0");
 }
 
 void SocketChatClient::DapiRegister(const QByteArray& plugin)
@@ -76,13 +87,18 @@ void SocketChatClient::DapiUnregister(const QByteArray& plugin)
 
 void SocketChatClient::KillDDE()
 {
-    if (socket_.state() == QLocalSocket::ConnectedState) {
-        socket_.write(EncodeChatMessage("KILL"));
-        awaitStatus();
+    established_ = false; // the link ends on purpose: no loss to report
+    // With a request in flight a KILL would cross it; closing the socket ends the link the
+    // same way for the client, and at once.
+    if (IsConnected() && queue_.empty()) {
+        Exchange kill(EncodeChatMessage("KILL"), Exchange::Role::Closing);
+        run({&kill});
     }
+    ++links_; // calls still waiting belong to the link closed here: they end refused
     initialised_ = false;
     drop();
     callbacks_ = {};
+    pending_.Clear();
 }
 
 bool SocketChatClient::IsConnected() const
@@ -92,100 +108,131 @@ bool SocketChatClient::IsConnected() const
 
 void SocketChatClient::request(const QByteArray& line)
 {
+    // Kept now: a KillDDE during the wait takes the callbacks away, yet this call still ends.
+    const auto report = callbacks_.OnStatus;
+    const quint64 link = links_;
+    Exchange init(EncodeChatMessage("INIT", {plugin_}), Exchange::Role::Opening);
+    Exchange call(line);
+    QList<Exchange*> exchanges{&call};
     // A link lost earlier gets one new try per call; while it stays down every call is refused.
-    if (!IsConnected() && !(initialised_ && connectAndInit())) {
-        if (callbacks_.OnStatus)
-            callbacks_.OnStatus(QByteArrayLiteral("-1"));
+    if (!IsConnected()) {
+        if (initialised_ && queue_.empty() && connectSocket())
+            exchanges.prepend(&init);
+        else
+            exchanges.clear();
+    }
+    if (!exchanges.isEmpty())
+        run(exchanges);
+    const std::optional<QByteArray> status = link == links_ ? call.Status : std::nullopt;
+    if (!report)
+        return;
+    if (!status)
+        report(QByteArrayLiteral("-1"));
+    else if (!status->isEmpty())
+        report(*status); // an empty status: the library reported none
+}
+
+void SocketChatClient::run(const QList<Exchange*>& exchanges)
+{
+    for (Exchange* exchange : exchanges)
+        queue_.push_back(exchange);
+    sendNext();
+    // Each wait handles events in a loop of its own; whatever settles a request quits every
+    // loop, and each wait goes on until its own request is done.
+    const Exchange& last = *exchanges.last();
+    ++depth_;
+    while (!last.Done) {
+        QEventLoop loop;
+        loops_.append(&loop);
+        const int code = loop.exec();
+        loops_.removeOne(&loop);
+        if (code < 0 && !last.Done)
+            drop(); // the application is quitting: no status will be read any more
+    }
+    --depth_;
+    deliverLater();
+}
+
+void SocketChatClient::sendNext()
+{
+    if (inFlight_ || queue_.empty())
+        return;
+    inFlight_ = true;
+    statusTimer_.start(statusTimeoutMs_);
+    socket_.write(queue_.front()->Line);
+}
+
+void SocketChatClient::readAvailable()
+{
+    if (socket_.bytesAvailable() > 0)
+        reader_.Append(socket_.readAll());
+    while (auto line = reader_.NextLine()) {
+        auto message = DecodeChatMessage(*line);
+        if (!message)
+            continue;
+        if (message->Kind == "STATUS")
+            answer(message->Fields.value(0));
+        else
+            pending_.Keep(std::move(*message));
+    }
+    if (reader_.Overflowed()) {
+        drop();
         return;
     }
-    socket_.write(line);
-    const auto status = awaitStatus();
-    if (!status) {
-        if (callbacks_.OnStatus)
-            callbacks_.OnStatus(QByteArrayLiteral("-1"));
-    } else if (!status->isEmpty() && callbacks_.OnStatus) {
-        callbacks_.OnStatus(*status); // an empty status: the library reported none
-    }
-    if (!pending_.isEmpty())
-        QTimer::singleShot(0, &context_, [this] { deliverPending(); });
+    // Only now: a second status in the same read answers nothing and must not answer the next.
+    sendNext();
+    deliverPending();
 }
 
-std::optional<QByteArray> SocketChatClient::awaitStatus()
+void SocketChatClient::answer(const QByteArray& status)
 {
-    waiting_ = true;
-    const QDeadlineTimer deadline(statusTimeoutMs_);
-    std::optional<QByteArray> status;
-    while (!status) {
-        pump();
-        while (!incoming_.isEmpty() && !status) {
-            ChatMessage message = incoming_.takeFirst();
-            if (message.Kind == "STATUS")
-                status = message.Fields.value(0);
-            else
-                keepForLater(std::move(message));
-        }
-        if (status || !IsConnected() || deadline.hasExpired())
-            break;
-        socket_.waitForBytesWritten(0);
-        socket_.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
-    }
-    waiting_ = false;
-    // What came behind the status (the chat text, often in the same packet) waits for the loop.
-    for (ChatMessage& message : incoming_)
-        keepForLater(std::move(message));
-    incoming_.clear();
-    if (!status)
-        drop(); // no answer in time: this peer cannot be trusted with the next call either
-    return status;
-}
-
-void SocketChatClient::pump()
-{
-    reader_.Append(socket_.readAll());
-    while (auto line = reader_.NextLine()) {
-        if (auto message = DecodeChatMessage(*line))
-            incoming_.append(std::move(*message));
-    }
-    if (reader_.Overflowed())
+    if (!inFlight_)
+        return; // a status nobody asked for is dropped
+    Exchange* exchange = queue_.front();
+    queue_.pop_front();
+    inFlight_ = false;
+    statusTimer_.stop();
+    exchange->Status = status;
+    exchange->Done = true;
+    if ((exchange->Kind == Exchange::Role::Opening && status != "0") ||
+        exchange->Kind == Exchange::Role::Closing)
         drop();
+    wake();
+}
+
+void SocketChatClient::wake()
+{
+    for (QEventLoop* loop : std::as_const(loops_))
+        loop->quit();
+}
+
+void SocketChatClient::deliverLater()
+{
+    if (depth_ == 0 && !pending_.IsEmpty())
+        QTimer::singleShot(0, &context_, [this] { deliverPending(); });
 }
 
 void SocketChatClient::deliverPending()
 {
-    // Chat text and notices from the peer; a status nobody asked for is dropped.
-    for (ChatMessage& message : incoming_)
-        keepForLater(std::move(message));
-    incoming_.clear();
-    while (!pending_.isEmpty()) {
-        const ChatMessage message = pending_.takeFirst();
-        if (message.Kind == "TEXT" && callbacks_.OnText) {
-            callbacks_.OnText(message.Fields.value(0));
-        } else if (message.Kind == "NOTIFY" && callbacks_.OnNotify) {
-            bool ok = false;
-            const int value = message.Fields.value(1).toInt(&ok);
-            if (ok && value >= -32768 && value <= 32767)
-                callbacks_.OnNotify(message.Fields.value(0), static_cast<std::int16_t>(value),
-                                    message.Fields.value(2));
-        }
-    }
-}
-
-void SocketChatClient::keepForLater(ChatMessage message)
-{
-    // A newer chat text makes an older one worthless, and notices carry nothing we use: a peer
-    // that floods us cannot make the queue grow without bound.
-    constexpr qsizetype MaxNotices = 256;
-    if (message.Kind == "TEXT") {
-        pending_.removeIf([](const ChatMessage& m) { return m.Kind == "TEXT"; });
-        pending_.append(std::move(message));
-    } else if (message.Kind == "NOTIFY" && pending_.size() < MaxNotices) {
-        pending_.append(std::move(message));
-    }
+    // Text and notices wait until no call waits for its status.
+    if (depth_ == 0)
+        pending_.Deliver(callbacks_);
 }
 
 void SocketChatClient::drop()
 {
+    const bool lost = std::exchange(established_, false);
+    std::deque<Exchange*> waiting;
+    waiting.swap(queue_);
+    inFlight_ = false;
+    statusTimer_.stop();
+    for (Exchange* exchange : waiting)
+        exchange->Done = true;
     socket_.abort();
     reader_.Clear();
-    incoming_.clear();
+    if (lost) {
+        pending_.KeepLoss();
+        deliverLater();
+    }
+    wake();
 }

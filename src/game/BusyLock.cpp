@@ -6,6 +6,7 @@
 void BeginBusy(Console& console)
 {
     ConsoleState& c = console.controls;
+    console.ListingStopRequested = false;
     c.Focus = QStringLiteral("Command2");
     console.toolkit.SetHourglass(true);
     c.mnuFile.Enabled = false;
@@ -32,4 +33,9 @@ void EndBusy(Console& console)
     for (int i = 1; i <= 20; ++i)
         c.txtButton[static_cast<std::size_t>(i)].Enabled = true;
     console.toolkit.SetHourglass(false);
+}
+
+void StopListing(Console& console)
+{
+    console.ListingStopRequested = true;
 }

@@ -23,6 +23,9 @@ struct Console
     MacroTable macros{};
     ConsoleState controls;
     QString RemainingText; // the rest kept by the main window's text splitter
+    // The host pressed Esc: the listing under way says no more lines. Cleared by BeginBusy,
+    // so a stop asked for at any other time cuts nothing short.
+    bool ListingStopRequested = false;
 
     ChatLink& chat;
     Toolkit& toolkit;

@@ -34,6 +34,7 @@ struct ListBoxState
 struct LabelState
 {
     QString Caption;
+    bool Visible = true;
 };
 
 struct MenuState
@@ -57,6 +58,7 @@ struct ConsoleState
     CheckState optLower;
     ListBoxState lstPlayers;
     LabelState lblPlayerCnt{QStringLiteral("0")};
+    LabelState lblLinkState{QString(), false}; // the chat client's link, once it reports one
     TextBoxState txtMacroGuide;
     std::array<TextBoxState, 21> txtButton{}; // macro buttons 1 to 20; slot 0 unused
 

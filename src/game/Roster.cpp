@@ -163,18 +163,23 @@ void ShowRoster(Console& console)
 void SayScores(Console& console)
 {
     const GameState& g = console.game;
+    // Once the host stops the list, the lines left (the closing one too) go unsaid.
+    const auto say = [&console](const QString& line) {
+        if (!console.ListingStopRequested)
+            SayMessage(console, line);
+    };
     if (g.PlayerCount < 1) {
-        SayMessage(console, QStringLiteral("--- No players registered ---"));
+        say(QStringLiteral("--- No players registered ---"));
         return;
     }
-    SayMessage(console, QStringLiteral("o=o Scores o=o"));
+    say(QStringLiteral("o=o Scores o=o"));
     // Each pause lets the host change the roster; read it afresh for every line.
-    for (int i = g.PlayerCount; i >= 1; --i) {
+    for (int i = g.PlayerCount; i >= 1 && !console.ListingStopRequested; --i) {
         if (i > g.PlayerCount)
             continue;
-        SayMessage(console, scoreLine(g.PlayerTable[static_cast<std::size_t>(i)]));
+        say(scoreLine(g.PlayerTable[static_cast<std::size_t>(i)]));
     }
-    SayMessage(console, QStringLiteral("o=o=o=o=o"));
+    say(QStringLiteral("o=o=o=o=o"));
 }
 
 void mnuPDelete_Click(Console& console)

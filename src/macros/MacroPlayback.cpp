@@ -46,6 +46,8 @@ void txtButton_Click(Console& console, int index)
         return false;
     };
     for (const QString& line : lines) {
+        if (console.ListingStopRequested)
+            break; // the host stopped the macro: its other lines go unsaid
         const QString filled = FillPlaceholders(console, line, operations);
         if (filled.isEmpty())
             continue;

@@ -74,8 +74,11 @@ QString groupedPoints(int points)
     return text;
 }
 
+// Once the host stops the listing, the lines left go unsaid.
 void say(Console& console, const QString& line)
 {
+    if (console.ListingStopRequested)
+        return;
     console.chat.SayLine(0, QString(), line);
     My_Wait(console.toolkit, console.settings.Delay);
 }

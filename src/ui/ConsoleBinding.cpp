@@ -80,6 +80,7 @@ void ConsoleBinding::toWidgets()
     do {
         again_ = false;
         showControls();
+        showLinkState();
         showMenus();
         showWindow();
     } while (again_);
@@ -135,6 +136,21 @@ void ConsoleBinding::showControls()
     for (int i = 1; i <= 20; ++i)
         ShowText(w_.txtButton[static_cast<std::size_t>(i)],
                  c.txtButton[static_cast<std::size_t>(i)]);
+}
+
+void ConsoleBinding::showLinkState()
+{
+    const LabelState& state = console_.controls.lblLinkState;
+    QLabel* line = w_.lblLinkState;
+    // A long text is cut to the line; the whole of it is in the tip.
+    line->setText(line->fontMetrics().elidedText(state.Caption, Qt::ElideRight, line->width()));
+    line->setToolTip(state.Caption);
+    if (line->isHidden() == !state.Visible)
+        return;
+    // The window is of fixed size: it grows by the line, or shrinks back without it.
+    line->setVisible(state.Visible);
+    line->parentWidget()->setFixedHeight(ClientHeight + (state.Visible ? LinkStateHeight : 0));
+    window_.setFixedSize(window_.sizeHint());
 }
 
 void ConsoleBinding::showMenus()

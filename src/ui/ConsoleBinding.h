@@ -23,6 +23,7 @@ public:
 private:
     void connectEdits();
     void showControls();
+    void showLinkState();
     void showMenus();
     void showWindow();
 

@@ -1,5 +1,6 @@
 #include "ui/ConsoleSession.h"
 
+#include "chat/LinkStateLine.h"
 #include "game/FixedLines.h"
 #include "game/ShutdownSignals.h"
 #include "game/WindowSettings.h"
@@ -29,6 +30,13 @@ ConsoleSession::ConsoleSession(ChatClient& client, Clock& clock, const QString& 
 {
     // The window stays out of sight until start-up has placed it.
     console_.controls.Visible = false;
+    // A client's report of its link comes from the event loop, between the host's actions:
+    // show it at once.
+    chat_.SetLinkStateHook([this] {
+        ShowLinkState(chat_.LinkState, console_.controls.lblLinkState, console_.game);
+        if (window_)
+            window_->showState();
+    });
 }
 
 ConsoleSession::~ConsoleSession()

@@ -1,6 +1,7 @@
 #include "ui/HandlerWiring.h"
 
 #include "chat/SpeedMenu.h"
+#include "game/BusyLock.h"
 #include "game/Corrections.h"
 #include "game/Roster.h"
 #include "game/RoundFlow.h"
@@ -26,6 +27,7 @@ void WireHandlers(MainWindow& window)
 
     window.onClick(QStringLiteral("cmdSay"), cmdSay_Click);
     window.onMacroClick(txtButton_Click);
+    window.onKey(QKeySequence(Qt::Key_Escape), StopListing);
     window.onAction(QStringLiteral("mnuPDelete"), mnuPDelete_Click);
     window.onAction(QStringLiteral("mnuPSayScore"), mnuPSayScore_Click);
     window.onAction(QStringLiteral("mnuFix"), mnuFix_Click);

@@ -115,4 +115,9 @@ void MainControls::build(QWidget* client)
     lblPlayerCnt = Named<QLabel>(client, QStringLiteral("lblPlayerCnt"), {100, 287, 74, 20});
     lblPlayerCnt->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblPlayerCnt->setText(QStringLiteral("0"));
+
+    lblLinkState = Named<QLabel>(client, QStringLiteral("lblLinkState"),
+                                 {4, ClientHeight, 170, LinkStateHeight});
+    lblLinkState->setTextFormat(Qt::PlainText); // the client's text is never markup
+    lblLinkState->hide();
 }

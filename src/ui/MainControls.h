@@ -35,6 +35,7 @@ struct MainControls
     QPushButton* Command2 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* lblPlayerCnt = nullptr;
+    QLabel* lblLinkState = nullptr; // below the design's client area, hidden until needed
     MainMenus menus;
 
     // Creates the controls in their design state inside the client area, in creation order.
@@ -44,3 +45,5 @@ struct MainControls
 // The client area of the console in pixels at 96 dpi (2670 x 7005 twips).
 inline constexpr int ClientWidth = 178;
 inline constexpr int ClientHeight = 467;
+// What the client area grows by while the chat client's link state shows.
+inline constexpr int LinkStateHeight = 20;

@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QWindow>
 
 MainWindow::MainWindow(Console& console, QWidget* parent) : QMainWindow(parent), console_(console)
@@ -114,6 +115,13 @@ void MainWindow::onMacroClick(IndexedHandler handler)
                         run([&handler, index](Console& c) { handler(c, index); });
                 });
     }
+}
+
+void MainWindow::onKey(const QKeySequence& key, Handler handler)
+{
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, handler] { run(handler); });
 }
 
 void MainWindow::onWagerValidate(Check accept)

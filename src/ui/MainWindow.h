@@ -2,6 +2,7 @@
 
 #include "ui/MainControls.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -20,6 +21,7 @@ class ConsoleBinding;
 //     window.onAction(QStringLiteral("mnuRecover"), mnuRecover_Click);
 //     window.onClick(QStringLiteral("cmdSay"), cmdSay_Click);
 //     window.onMacroClick(txtButton_Click);
+//     window.onKey(QKeySequence(Qt::Key_Escape), StopListing);
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
@@ -46,6 +48,9 @@ public:
     void onClick(const QString& name, Handler handler);
     // The click of macro button i, 1 to 20.
     void onMacroClick(IndexedHandler handler);
+    // A key struck anywhere in the console, whichever of its controls has the focus; the
+    // dialogs, boxes and pop-up menus keep the key for themselves.
+    void onKey(const QKeySequence& key, Handler handler);
     // The check run when the focus leaves the wager box: false keeps the focus in the box, and
     // the click that took the focus away does not happen.
     void onWagerValidate(Check accept);

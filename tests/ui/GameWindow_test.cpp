@@ -5,6 +5,7 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -132,6 +134,46 @@ TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
                  u"Host: Ann has 0 points"_s, u"Host: o=o=o=o=o"_s};
     EXPECT_EQ(chatLines(t.room), expected);
     EXPECT_TRUE(t.boxes.isEmpty());
+}
+
+TEST(GameWindow, EscStopsTheScoresWhileTheyAreSaid)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    t.console().settings.Delay = 0;
+    t.console().settings.Confirm = false;
+    MainWindow& w = t.window();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Host host{t};
+    host.say();
+    for (int i = 1; i <= 12; ++i)
+        t.room.Esp(u"Player %1"_s.arg(i), u"$"_s);
+    host.macro(10); // Get Regs
+    ASSERT_EQ(t.console().game.PlayerCount, 12);
+
+    // Esc once the third line is out, struck on the window as the host would.
+    const qsizetype before = t.room.SaidLines().size();
+    qsizetype saidAtEsc = -1;
+    QString focusAtEsc;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (saidAtEsc >= 0 || t.room.SaidLines().size() < before + 3)
+            return;
+        saidAtEsc = t.room.SaidLines().size();
+        focusAtEsc = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "";
+        QTest::keyClick(&w, Qt::Key_Escape);
+    });
+    watch.start(10);
+    host.macro(8); // Scores: a heading, twelve players and a closing line
+    watch.stop();
+    EXPECT_EQ(focusAtEsc, u"Command2"_s);
+    EXPECT_EQ(t.room.SaidLines().size(), saidAtEsc);
+    EXPECT_LT(saidAtEsc, before + 14);
+    EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled()); // the lock is released
+
+    host.macro(8); // the next listing is whole
+    EXPECT_EQ(t.room.SaidLines().size(), saidAtEsc + 14);
 }
 
 TEST(GameWindow, LettersInTheWagerBoxStopTheClickOfTheMainButton)

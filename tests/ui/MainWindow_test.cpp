@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -103,6 +104,32 @@ TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
     EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
     EXPECT_TRUE(t.find<QWidget>(MacroButtonName(20))->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(MainWindow, TheChatClientsLinkStateShowsInALineAtTheFootOnceReported)
+{
+    UiConsole t;
+    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.window();
+    auto* line = t.find<QLabel>(u"lblLinkState"_s);
+    ASSERT_NE(line, nullptr);
+    EXPECT_FALSE(line->isVisible()); // the practice room reports none: the design's window
+    EXPECT_EQ(w.centralWidget()->size(), QSize(ClientWidth, ClientHeight));
+    const QSize designed = w.size();
+
+    // Reports come from the event loop, between the host's actions.
+    QTimer::singleShot(0, [&] { t.session.Chat().OnNotify("Host", 0, "In #quillo as Host"); });
+    ASSERT_TRUE(WaitUntil([&] { return line->isVisible(); }));
+    EXPECT_EQ(line->text(), u"In #quillo as Host"_s);
+    EXPECT_EQ(w.size(), designed + QSize(0, LinkStateHeight));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_LE(line->geometry().bottom(), w.centralWidget()->height()); // not cut off
+
+    t.session.Chat().OnNotify("Host_", 3, "Players now ESP Host_");
+    EXPECT_EQ(line->toolTip(), u"Players now ESP Host_"_s);
+    t.console().macros[1].Text = u"Send your ESP to %host%\r\n"_s;
+    QTest::mouseClick(t.find<QWidget>(MacroButtonName(1)), Qt::LeftButton);
+    EXPECT_EQ(t.room.SaidLines().last(), u"Send your ESP to Host_"_s);
 }
 
 TEST(MainWindow, EndBusyLeavesNoPlayersWhenEveryoneHasBeenDrawn)
