@@ -129,9 +129,11 @@ void IrcConnection::connectNow()
     pinged_ = false;
     buffer_.clear();
     discarding_ = false;
+    // The host's status line is narrow: the news first, and the last error kept in sight.
     QString connecting = QStringLiteral("Connecting to ") + server();
     if (!lastError_.isEmpty())
-        connecting += QStringLiteral(" again (") + lastError_ + u')';
+        connecting = sentence(lastError_) + QStringLiteral("; trying ") + server() +
+                     QStringLiteral(" again");
     report(IrcLinkState::Kind::Connecting, connecting);
     const auto current = [this, generation] { return generation == generation_; };
     QObject::connect(socket, &QSslSocket::readyRead, socket, [this, current] {
@@ -176,7 +178,8 @@ void IrcConnection::signOn()
                           options_.SaslPassword, consoleAttached_ ? nick_ : QByteArray());
     sendAll(registration_->Begin());
     nick_ = registration_->Nick();
-    report(IrcLinkState::Kind::Connecting, QStringLiteral("Signing on to ") + server());
+    report(IrcLinkState::Kind::Connecting,
+           QStringLiteral("Signing on as ") + QString::fromUtf8(nick_));
 }
 
 void IrcConnection::readSocket()
@@ -222,6 +225,11 @@ void IrcConnection::report(IrcLinkState::Kind kind, const QString& text)
 QString IrcConnection::server() const
 {
     return options_.Url.Host + u':' + QString::number(options_.Url.Port);
+}
+
+QString IrcConnection::sentence(const QString& text)
+{
+    return text.left(1).toUpper() + text.mid(1);
 }
 
 QString IrcConnection::channel() const

@@ -57,8 +57,7 @@ void IrcConnection::handle(const IrcMessage& message)
             qInfo().noquote() << "quillo-irc: signed on as" << QString::fromUtf8(nick_);
             state_ = State::Joining;
             outbox_.SendNow(IrcMessage::Format("JOIN", {options_.Url.Channel}));
-            report(IrcLinkState::Kind::Connecting, QStringLiteral("Joining ") + this->channel() +
-                                                       QStringLiteral(" on ") + server());
+            report(IrcLinkState::Kind::Connecting, QStringLiteral("Joining ") + this->channel());
         }
     } else if (command == "PRIVMSG") {
         if (message.Params.size() != 2 || message.Prefix.isEmpty())
@@ -84,10 +83,8 @@ void IrcConnection::handle(const IrcMessage& message)
             if (state_ == State::Joined) {
                 joinedNick_ = nick_;
                 report(IrcLinkState::Kind::NickChanged,
-                       QStringLiteral("Now known as ") + QString::fromUtf8(nick_) +
-                           QStringLiteral(" in ") + this->channel() + QStringLiteral(" (was ") +
-                           QString::fromUtf8(was) + QStringLiteral("): players must ESP ") +
-                           QString::fromUtf8(nick_));
+                       QStringLiteral("Players must now ESP ") + QString::fromUtf8(nick_) +
+                           QStringLiteral(" (was ") + QString::fromUtf8(was) + u')');
             }
         }
     } else {
@@ -104,7 +101,7 @@ void IrcConnection::handleNumeric(const IrcMessage& message)
         rejoinTimer_.start(nextDelay());
         report(IrcLinkState::Kind::Connecting,
                QStringLiteral("Cannot join ") + channel() + QStringLiteral(": ") + why +
-                   QStringLiteral("; trying again in ") + seconds(rejoinTimer_.interval()));
+                   QStringLiteral("; again in ") + seconds(rejoinTimer_.interval()));
     } else if (isMessageRefusal(command) && state_ == State::Joined) {
         const QByteArray target = message.Param(1);
         outbox_.Refused(target);
@@ -139,13 +136,12 @@ void IrcConnection::joined()
         outbox_.Open(registration_->EchoMessage());
         regainTimer_.start();
     }
-    const QString where = QStringLiteral("In ") + channel() + QStringLiteral(" on ") + server() +
-                          QStringLiteral(" as ") + QString::fromUtf8(nick_);
+    const QString where = QStringLiteral("In ") + channel() + QStringLiteral(" as ") +
+                          QString::fromUtf8(nick_);
     // Back under another nick than before: the players must be told where to send ESPs.
     if (!joinedNick_.isEmpty() && !IrcNick::Same(joinedNick_, nick_))
         report(IrcLinkState::Kind::NickChanged,
-               where + QStringLiteral(" (was ") + QString::fromUtf8(joinedNick_) +
-                   QStringLiteral("): players must ESP ") + QString::fromUtf8(nick_));
+               where + QStringLiteral(": players must now ESP ") + QString::fromUtf8(nick_));
     else if (arriving || linkState_.State != IrcLinkState::Kind::NickChanged)
         report(IrcLinkState::Kind::InChannel, where);
     joinedNick_ = nick_;
@@ -201,9 +197,8 @@ void IrcConnection::dropped(const QString& why)
     lastError_ = why;
     qWarning().noquote() << "quillo-irc: disconnected:" << why << "- trying again in"
                          << reconnectTimer_.interval() << "ms";
-    report(IrcLinkState::Kind::Connecting,
-           QStringLiteral("Lost ") + server() + QStringLiteral(" (") + why +
-               QStringLiteral("); trying again in ") + seconds(reconnectTimer_.interval()));
+    report(IrcLinkState::Kind::Connecting, sentence(why) + QStringLiteral("; trying again in ") +
+                                               seconds(reconnectTimer_.interval()));
 }
 
 void IrcConnection::scheduleReconnect()

@@ -142,8 +142,17 @@ void ConsoleBinding::showLinkState()
 {
     const LabelState& state = console_.controls.lblLinkState;
     QLabel* line = w_.lblLinkState;
-    // A long text is cut to the line; the whole of it is in the tip.
-    line->setText(line->fontMetrics().elidedText(state.Caption, Qt::ElideRight, line->width()));
+    // The text wraps over the line's two rows; what is still too long is cut, and the whole of
+    // it is in the tip.
+    const QFontMetrics metrics = line->fontMetrics();
+    const QRect room(0, 0, line->width(), line->height());
+    const auto fits = [&](const QString& text) {
+        return metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height();
+    };
+    QString shown = state.Caption;
+    for (int width = 2 * room.width(); !fits(shown) && width > 0; width -= metrics.averageCharWidth())
+        shown = metrics.elidedText(state.Caption, Qt::ElideRight, width);
+    line->setText(shown);
     line->setToolTip(state.Caption);
     if (line->isHidden() == !state.Visible)
         return;

@@ -119,5 +119,7 @@ void MainControls::build(QWidget* client)
     lblLinkState = Named<QLabel>(client, QStringLiteral("lblLinkState"),
                                  {4, ClientHeight, 170, LinkStateHeight});
     lblLinkState->setTextFormat(Qt::PlainText); // the client's text is never markup
+    lblLinkState->setWordWrap(true);
+    lblLinkState->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblLinkState->hide();
 }

@@ -45,5 +45,5 @@ struct MainControls
 // The client area of the console in pixels at 96 dpi (2670 x 7005 twips).
 inline constexpr int ClientWidth = 178;
 inline constexpr int ClientHeight = 467;
-// What the client area grows by while the chat client's link state shows.
-inline constexpr int LinkStateHeight = 20;
+// What the client area grows by while the chat client's link state shows: two rows of text.
+inline constexpr int LinkStateHeight = 34;

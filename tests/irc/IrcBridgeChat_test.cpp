@@ -1,5 +1,10 @@
+#include "chat/SocketChatClient.h"
+#include "game/BusyLock.h"
 #include "irc/support/BridgeConsole.h"
 #include "irc/support/BridgeOnIrcServer.h"
+#include "macros/MacroPlayback.h"
+#include "records/SettingsFile.h"
+#include "support/TestConsole.h"
 
 #include <gtest/gtest.h>
 
@@ -75,4 +80,26 @@ TEST_F(IrcBridgeChat, ALineOf600BytesReachesThePlayersSplitAtABlank)
     EXPECT_EQ(pieces[0] + " " + pieces[1], line);
     EXPECT_FALSE(pieces[0].endsWith(' '));
     EXPECT_TRUE(console.ChatTextHas(QByteArray("Host: " + pieces[1] + "\r\n")));
+}
+
+TEST_F(IrcBridgeChat, AListingStoppedByTheHostSaysNothingMoreThanItHadSaid)
+{
+    ASSERT_TRUE(StartHostedChannel());
+    SocketChatClient socket(bridge->SocketPath());
+    TestConsole t(socket);
+    Console& c = t.console;
+    ASSERT_TRUE(SetDefaults(c)); // the built-in macros: 8 says the scores
+    c.game.PlayerCount = 20;
+    for (int i = 1; i <= c.game.PlayerCount; ++i)
+        c.game.PlayerTable[static_cast<std::size_t>(i)].Name = u"P%1"_s.arg(i);
+    t.toolkit.DuringNextPause([] {});
+    t.toolkit.DuringNextPause([&c] { StopListing(c); }); // Esc while the 2nd line is said
+    txtButton_Click(c, 8);                                 // Scores
+    EXPECT_FALSE(t.toolkit.Hourglass);
+    // A line said after the listing is the sign that everything before it has arrived.
+    t.chat.SayLine(0, {}, u"next"_s);
+    ASSERT_TRUE(bob->WaitFor([](const QList<ReceivedPrivmsg>& got) {
+        return !got.isEmpty() && got.last().text == "next";
+    })) << bridge->Log().toStdString();
+    EXPECT_EQ(bob->TextsFrom("Host"), (QList<QByteArray>{"o=o Scores o=o", "P20 has 0 points", "next"}));
 }
