@@ -124,7 +124,12 @@ void checkConsoleText(const QByteArray& ircText)
     const QByteArray back = IrcTextCodec::ToIrc(shown);
     FUZZ_CHECK(QUtf8StringView(back).isValidUtf8(), show(ircText));
     FUZZ_CHECK(!back.contains('\r') && !back.contains('\n') && !back.contains('\0'), show(ircText));
-    FUZZ_CHECK(IrcTextCodec::ToConsole(back) == shown, show(ircText));
+    // Back as it was shown, but for the bytes the code page gives no character: those reach
+    // IRC as "?".
+    QByteArray expected = shown;
+    for (const char unassigned : {'\x81', '\x8d', '\x8f', '\x90', '\x9d'})
+        expected.replace(unassigned, '?');
+    FUZZ_CHECK(IrcTextCodec::ToConsole(back) == expected, show(ircText));
 }
 
 qsizetype escapedSize(const QByteArray& text)

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 namespace {
 
@@ -28,6 +29,11 @@ struct ServerCase
     QString (*Missing)();
     std::function<std::unique_ptr<IrcServerProcess>()> Make;
 };
+
+void PrintTo(const ServerCase& server, std::ostream* out)
+{
+    *out << server.Name;
+}
 
 class IrcServers : public ::testing::TestWithParam<ServerCase>
 {
