@@ -1,5 +1,5 @@
 #include "chat/ChatLink.h"
-#include "chat/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <benchmark/benchmark.h>
 

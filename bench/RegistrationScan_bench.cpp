@@ -1,11 +1,11 @@
 #include "chat/ChatLink.h"
-#include "chat/Cp1252.h"
-#include "chat/PracticeRoom.h"
-#include "chat/RegistrationScan.h"
-#include "game/Console.h"
-#include "game/FixedLines.h"
-#include "game/SystemClock.h"
-#include "game/Toolkit.h"
+#include "console/Console.h"
+#include "console/RegistrationScan.h"
+#include "console/Toolkit.h"
+#include "room/PracticeRoom.h"
+#include "services/SystemClock.h"
+#include "text/Cp1252.h"
+#include "text/FixedLines.h"
 
 #include <benchmark/benchmark.h>
 

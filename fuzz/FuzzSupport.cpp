@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
 
-#include "chat/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 // every line it should, each within its limit, and stops exactly when a line runs past it.
 
 #include "FuzzSupport.h"
-#include "chat/ChatProtocol.h"
+#include "socket/ChatProtocol.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -3,8 +3,8 @@
 // store exactly that.
 
 #include "FuzzSupport.h"
-#include "chat/Cp1252.h"
 #include "support/TestConsole.h"
+#include "text/Cp1252.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

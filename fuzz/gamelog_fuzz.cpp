@@ -4,10 +4,10 @@
 // roster. The input is the players file, "\|" and the log ("\\" for a backslash before that).
 
 #include "FuzzSupport.h"
-#include "chat/Cp1252.h"
+#include "console/Recovery.h"
 #include "records/GameLogReader.h"
-#include "records/Recovery.h"
 #include "support/TestConsole.h"
+#include "text/Cp1252.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -3,9 +3,10 @@
 // against a room whose history is arbitrary, names the host from the host's own line.
 
 #include "FuzzSupport.h"
-#include "chat/Cp1252.h"
-#include "chat/HostName.h"
+#include "chat/HostNameInChat.h"
+#include "console/HostName.h"
 #include "support/TestConsole.h"
+#include "text/Cp1252.h"
 
 #include <QRegularExpression>
 

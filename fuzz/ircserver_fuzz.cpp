@@ -6,14 +6,14 @@
 // a text shown on the console and said back to IRC reads the same again.
 
 #include "FuzzSupport.h"
-#include "chat/ChatProtocol.h"
-#include "chat/Cp1252.h"
-#include "chat/Gestures.h"
 #include "irc/IrcMessage.h"
 #include "irc/IrcNick.h"
 #include "irc/IrcRegistration.h"
 #include "irc/IrcTextCodec.h"
 #include "irc/IrcTranscript.h"
+#include "socket/ChatProtocol.h"
+#include "text/Cp1252.h"
+#include "text/Gestures.h"
 
 #include <QRegularExpression>
 #include <QUtf8StringView>

@@ -3,7 +3,9 @@
 // program saves from it reads back to the same table, so a save and a reload lose nothing.
 
 #include "FuzzSupport.h"
-#include "macros/MacroFile.h"
+#include "console/MacroFile.h"
+#include "macros/BuiltInMacros.h"
+#include "records/MacroFileFormat.h"
 #include "support/TestConsole.h"
 
 namespace {

@@ -4,8 +4,8 @@
 // box; listing never fails silently.
 
 #include "FuzzSupport.h"
+#include "console/MonthlyPoints.h"
 #include "records/MonthTable.h"
-#include "records/MonthlyPoints.h"
 #include "support/TestConsole.h"
 
 namespace {

@@ -4,10 +4,10 @@
 // a filled-in value is never read again, however much it looks like a placeholder itself.
 
 #include "FuzzSupport.h"
-#include "chat/Cp1252.h"
-#include "game/NumberText.h"
-#include "macros/Placeholders.h"
+#include "console/Placeholders.h"
 #include "support/TestConsole.h"
+#include "text/Cp1252.h"
+#include "text/NumberText.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -5,12 +5,12 @@
 // first byte) and the chat text.
 
 #include "FuzzSupport.h"
-#include "chat/Cp1252.h"
-#include "chat/Gestures.h"
-#include "chat/RegistrationScan.h"
-#include "game/Roster.h"
+#include "console/RegistrationScan.h"
+#include "console/Roster.h"
 #include "records/RecordPaths.h"
 #include "support/TestConsole.h"
+#include "text/Cp1252.h"
+#include "text/Gestures.h"
 
 #include <QSet>
 

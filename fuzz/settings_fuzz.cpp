@@ -2,8 +2,8 @@
 // program writes it: every setting the host had survives a save and a restart.
 
 #include "FuzzSupport.h"
+#include "console/SettingsFile.h"
 #include "records/RecordPaths.h"
-#include "records/SettingsFile.h"
 #include "support/TestConsole.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // The pause between said lines: each tick should last 130 ms within a few milliseconds, and a
 // click queued during a pause should be handled within one tick.
-#include "chat/Pacing.h"
+#include "console/Pacing.h"
 #include "ui/PauseTimer.h"
 #include "ui/WidgetToolkit.h"
 

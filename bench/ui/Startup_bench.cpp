@@ -1,7 +1,7 @@
 // Start-up of the console against a bare window on the same machine: the console reads only
 // its settings (and macro) file and never waits on the chat client, so the two should be close.
-#include "chat/PracticeRoom.h"
-#include "game/SystemClock.h"
+#include "room/PracticeRoom.h"
+#include "services/SystemClock.h"
 #include "ui/ConsoleSession.h"
 #include "ui/MainWindow.h"
 

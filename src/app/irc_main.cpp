@@ -1,9 +1,9 @@
-#include "chat/ChatClientServer.h"
-#include "game/ShutdownSignals.h"
 #include "irc/IrcBridgePath.h"
 #include "irc/IrcChatClient.h"
 #include "irc/IrcConnection.h"
 #include "irc/IrcOptions.h"
+#include "services/ShutdownSignals.h"
+#include "socket/ChatClientServer.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,18 +1,18 @@
 #include "chat/ChatLink.h"
 
 #include "chat/ChatClient.h"
-#include "chat/Cp1252.h"
-#include "game/NumberText.h"
-#include "game/Toolkit.h"
+#include "chat/PendingEvents.h"
+#include "text/Cp1252.h"
+#include "text/NumberText.h"
 
 #include <QElapsedTimer>
 #include <QThread>
 
 #include <utility>
 
-ChatLink::ChatLink(ChatClient& client, Toolkit& toolkit, QString plugin, ChatLimits limits)
-    : client_(client), toolkit_(toolkit), plugin_(std::move(plugin)),
-      pluginBytes_(ToCp1252(plugin_)), limits_(limits)
+ChatLink::ChatLink(ChatClient& client, PendingEvents& events, QString plugin, ChatLimits limits)
+    : client_(client), events_(events), plugin_(std::move(plugin)), pluginBytes_(ToCp1252(plugin_)),
+      limits_(limits)
 {
 }
 
@@ -83,7 +83,7 @@ bool ChatLink::ReadAllText()
     QElapsedTimer waited;
     waited.start();
     while (ReceivedText.isEmpty()) {
-        toolkit_.ProcessEvents();
+        events_.ProcessEvents();
         if (!ReceivedText.isEmpty())
             break;
         if (waited.elapsed() >= limits_.ReadTimeoutMs)

@@ -9,7 +9,7 @@
 #include <functional>
 
 class ChatClient;
-class Toolkit;
+class PendingEvents;
 
 // Bounds on the waits of the chat link, so a silent or stuck client never hangs the console.
 struct ChatLimits
@@ -22,7 +22,7 @@ struct ChatLimits
 class ChatLink
 {
 public:
-    ChatLink(ChatClient& client, Toolkit& toolkit, QString plugin, ChatLimits limits = {});
+    ChatLink(ChatClient& client, PendingEvents& events, QString plugin, ChatLimits limits = {});
 
     // Opens the library with the three callbacks; true when the layer is ready.
     bool InitDDE();
@@ -58,7 +58,7 @@ private:
     template <typename Call> void statusLoop(Call call);
 
     ChatClient& client_;
-    Toolkit& toolkit_;
+    PendingEvents& events_;
     QString plugin_;
     QByteArray pluginBytes_;
     ChatLimits limits_;

@@ -1,9 +1,9 @@
 #include "irc/IrcChatClient.h"
 
-#include "chat/Cp1252.h"
 #include "irc/IrcConnection.h"
 #include "irc/IrcNick.h"
 #include "irc/IrcTextCodec.h"
+#include "text/Cp1252.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "irc/IrcTextCodec.h"
 
-#include "chat/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <QUtf8StringView>
 

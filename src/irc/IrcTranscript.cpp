@@ -1,11 +1,11 @@
 #include "irc/IrcTranscript.h"
 
-#include "chat/ChatProtocol.h"
-#include "chat/Cp1252.h"
-#include "chat/Gestures.h"
 #include "irc/IrcMessage.h"
 #include "irc/IrcNick.h"
 #include "irc/IrcTextCodec.h"
+#include "socket/ChatProtocol.h"
+#include "text/Cp1252.h"
+#include "text/Gestures.h"
 
 namespace {
 

@@ -1,7 +1,5 @@
 #include "records/FileError.h"
 
-#include "game/Toolkit.h"
-
 #include <QFileDevice>
 
 #include <cerrno>
@@ -82,10 +80,4 @@ bool IsNotFound(const FileError& error)
 QString FileErrorText(const FileError& error, const QString& closingLine)
 {
     return error.Description + u'\n' + QString::number(error.Number) + u'\n' + closingLine;
-}
-
-void ShowProgramError(Toolkit& toolkit, const FileError& error, const QString& path)
-{
-    toolkit.MessageBox(FileErrorText(error, QStringLiteral("Error with file ") + path),
-                       QStringLiteral("Program Error"));
 }

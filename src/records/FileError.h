@@ -3,7 +3,6 @@
 #include <QString>
 
 class QFileDevice;
-class Toolkit;
 
 // A file failure as the host sees it: a description and a number. Failures the operating
 // system reports keep its text and its error number; faults in a file's content, which the
@@ -42,6 +41,3 @@ bool IsNotFound(const FileError& error);
 // The common text of a failure box: the description, a line break, the number, a line break
 // and the closing line that names the file.
 QString FileErrorText(const FileError& error, const QString& closingLine);
-
-// "Program Error": the description, the number and "Error with file " with the path.
-void ShowProgramError(Toolkit& toolkit, const FileError& error, const QString& path);

@@ -1,7 +1,7 @@
 #include "records/GameLogReader.h"
 
-#include "game/NumberText.h"
-#include "records/GameLog.h"
+#include "records/GameLogFormat.h"
+#include "text/NumberText.h"
 
 #include <utility>
 

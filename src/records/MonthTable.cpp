@@ -1,7 +1,8 @@
 #include "records/MonthTable.h"
 
-#include "game/NumberText.h"
+#include "game/GameState.h"
 #include "records/TextFile.h"
+#include "text/NumberText.h"
 
 #include <QStringList>
 
@@ -64,4 +65,46 @@ void SortMonthAscending(MonthTable& table)
                 std::swap(table[i], table[j]);
         }
     }
+}
+
+namespace {
+
+const MonthEntry* findEntry(const MonthTable& table, const QString& name)
+{
+    for (const MonthEntry& entry : table) {
+        if (entry.Name == name)
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::optional<FileError> AddRosterToMonth(const GameState& game, MonthTable& table)
+{
+    const FileError overflow = FaultError(FileFault::OutOfRange);
+    for (MonthEntry& entry : table) {
+        for (int slot = 1; slot <= game.PlayerCount; ++slot) {
+            const PlayerRecord& player = game.PlayerTable[static_cast<std::size_t>(slot)];
+            if (player.Name != entry.Name)
+                continue;
+            const auto total = ToInt16(static_cast<double>(entry.Points) + double{player.Score});
+            if (!total)
+                return overflow;
+            entry.Points = *total;
+            break;
+        }
+    }
+    for (int slot = 1; slot <= game.PlayerCount; ++slot) {
+        const PlayerRecord& player = game.PlayerTable[static_cast<std::size_t>(slot)];
+        if (!(player.Score > 0.0f) || findEntry(table, player.Name))
+            continue;
+        const auto points = ToInt16(double{player.Score});
+        if (!points)
+            return overflow;
+        if (static_cast<int>(table.size()) >= MaxMonthEntries)
+            return FaultError(FileFault::TooManyLines);
+        table.push_back({player.Name, *points});
+    }
+    return std::nullopt;
 }

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+struct GameState;
+
 // One line of a monthly points file.
 struct MonthEntry
 {
@@ -31,3 +33,8 @@ std::optional<FileError> WriteMonthTable(const QString& path, const MonthTable& 
 // among equal totals is the order the host sees.
 void SortMonthDescending(MonthTable& table);
 void SortMonthAscending(MonthTable& table);
+
+// Adds the roster to the month read from the file: players already listed get their score
+// added (even a score of 0), new players are appended when their score is above 0. A total
+// past the 16-bit range, or a 151st name, fails and leaves the table unusable.
+std::optional<FileError> AddRosterToMonth(const GameState& game, MonthTable& table);

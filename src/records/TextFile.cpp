@@ -1,6 +1,6 @@
 #include "records/TextFile.h"
 
-#include "chat/Cp1252.h"
+#include "text/Cp1252.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,6 +1,6 @@
 #include "ui/AboutDialog.h"
 
-#include "game/FixedLines.h"
+#include "text/FixedLines.h"
 #include "ui/AppIcon.h"
 #include "ui/WindowFonts.h"
 

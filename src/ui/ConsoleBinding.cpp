@@ -1,6 +1,6 @@
 #include "ui/ConsoleBinding.h"
 
-#include "game/Console.h"
+#include "console/Console.h"
 #include "ui/MacroButton.h"
 #include "ui/MainControls.h"
 
@@ -150,7 +150,8 @@ void ConsoleBinding::showLinkState()
         return metrics.boundingRect(room, Qt::TextWordWrap, text).height() <= room.height();
     };
     QString shown = state.Caption;
-    for (int width = 2 * room.width(); !fits(shown) && width > 0; width -= metrics.averageCharWidth())
+    for (int width = 2 * room.width(); !fits(shown) && width > 0;
+         width -= metrics.averageCharWidth())
         shown = metrics.elidedText(state.Caption, Qt::ElideRight, width);
     line->setText(shown);
     line->setToolTip(state.Caption);

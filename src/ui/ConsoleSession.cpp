@@ -1,11 +1,11 @@
 #include "ui/ConsoleSession.h"
 
-#include "chat/LinkStateLine.h"
-#include "game/FixedLines.h"
-#include "game/ShutdownSignals.h"
-#include "game/WindowSettings.h"
+#include "console/LinkStateLine.h"
+#include "console/SettingsFile.h"
+#include "console/WindowSettings.h"
 #include "records/SaveCopies.h"
-#include "records/SettingsFile.h"
+#include "services/ShutdownSignals.h"
+#include "text/FixedLines.h"
 #include "ui/MainWindow.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "chat/ChatLink.h"
-#include "game/Console.h"
-#include "ui/SingleInstance.h"
+#include "console/Console.h"
+#include "services/SingleInstance.h"
 #include "ui/WidgetToolkit.h"
 
 #include <QObject>

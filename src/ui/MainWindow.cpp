@@ -1,7 +1,7 @@
 #include "ui/MainWindow.h"
 
-#include "game/Console.h"
-#include "game/WindowSettings.h"
+#include "console/Console.h"
+#include "console/WindowSettings.h"
 #include "ui/AboutDialog.h"
 #include "ui/AppIcon.h"
 #include "ui/ConsoleBinding.h"

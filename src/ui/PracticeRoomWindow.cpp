@@ -1,8 +1,8 @@
 #include "ui/PracticeRoomWindow.h"
 
-#include "chat/Cp1252.h"
-#include "chat/Gestures.h"
-#include "chat/PracticeRoom.h"
+#include "room/PracticeRoom.h"
+#include "text/Cp1252.h"
+#include "text/Gestures.h"
 #include "ui/AppIcon.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Toolkit.h"
+#include "console/Toolkit.h"
 #include "ui/PauseTimer.h"
 
 #include <QPointer>

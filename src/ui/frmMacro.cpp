@@ -1,7 +1,7 @@
 #include "ui/frmMacro.h"
 
-#include "chat/GestureKeys.h"
-#include "game/Console.h"
+#include "console/Console.h"
+#include "text/GestureKeys.h"
 #include "ui/DialogPlacement.h"
 #include "ui/MacroButton.h"
 #include "ui/MenuShortcutFirst.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "macros/MacroEditor.h"
+#include "console/MacroEditor.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,8 +1,8 @@
 #include "ui/frmSettings.h"
 
-#include "chat/GestureKeys.h"
-#include "game/Console.h"
-#include "records/SettingsForm.h"
+#include "console/Console.h"
+#include "console/SettingsForm.h"
+#include "text/GestureKeys.h"
 #include "ui/DialogPlacement.h"
 #include "ui/StruckKey.h"
 #include "ui/WindowFonts.h"

@@ -1,5 +1,5 @@
-#include "chat/Cp1252.h"
 #include "support/TestConsole.h"
+#include "text/Cp1252.h"
 
 #include <QElapsedTimer>
 

@@ -1,6 +1,7 @@
-#include "chat/HostName.h"
-#include "game/FixedLines.h"
+#include "chat/HostNameInChat.h"
+#include "console/HostName.h"
 #include "support/TestConsole.h"
+#include "text/FixedLines.h"
 
 #include <gtest/gtest.h>
 

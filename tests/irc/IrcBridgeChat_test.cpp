@@ -1,9 +1,9 @@
-#include "chat/SocketChatClient.h"
-#include "game/BusyLock.h"
+#include "console/BusyLock.h"
+#include "console/MacroPlayback.h"
+#include "console/SettingsFile.h"
 #include "irc/support/BridgeConsole.h"
 #include "irc/support/BridgeOnIrcServer.h"
-#include "macros/MacroPlayback.h"
-#include "records/SettingsFile.h"
+#include "socket/SocketChatClient.h"
 #include "support/TestConsole.h"
 
 #include <gtest/gtest.h>
@@ -94,12 +94,13 @@ TEST_F(IrcBridgeChat, AListingStoppedByTheHostSaysNothingMoreThanItHadSaid)
         c.game.PlayerTable[static_cast<std::size_t>(i)].Name = u"P%1"_s.arg(i);
     t.toolkit.DuringNextPause([] {});
     t.toolkit.DuringNextPause([&c] { StopListing(c); }); // Esc while the 2nd line is said
-    txtButton_Click(c, 8);                                 // Scores
+    txtButton_Click(c, 8);                               // Scores
     EXPECT_FALSE(t.toolkit.Hourglass);
     // A line said after the listing is the sign that everything before it has arrived.
     t.chat.SayLine(0, {}, u"next"_s);
     ASSERT_TRUE(bob->WaitFor([](const QList<ReceivedPrivmsg>& got) {
         return !got.isEmpty() && got.last().text == "next";
     })) << bridge->Log().toStdString();
-    EXPECT_EQ(bob->TextsFrom("Host"), (QList<QByteArray>{"o=o Scores o=o", "P20 has 0 points", "next"}));
+    EXPECT_EQ(bob->TextsFrom("Host"),
+              (QList<QByteArray>{"o=o Scores o=o", "P20 has 0 points", "next"}));
 }

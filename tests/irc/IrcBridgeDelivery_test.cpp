@@ -1,5 +1,5 @@
-#include "chat/SocketChatClient.h"
-#include "game/Roster.h"
+#include "console/Roster.h"
+#include "socket/SocketChatClient.h"
 #include "support/BridgeOnIrcServer.h"
 #include "support/RecordingChatClient.h"
 #include "support/TestConsole.h"

@@ -1,6 +1,6 @@
 #include "irc/IrcBridgePath.h"
 
-#include "chat/ChatClientServer.h"
+#include "socket/ChatClientServer.h"
 
 #include <QFileInfo>
 

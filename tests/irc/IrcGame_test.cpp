@@ -1,15 +1,15 @@
-#include "chat/Cp1252.h"
-#include "chat/SocketChatClient.h"
-#include "game/FixedLines.h"
-#include "game/RoundFlow.h"
-#include "macros/MacroPlayback.h"
-#include "records/SettingsFile.h"
+#include "console/MacroPlayback.h"
+#include "console/RoundFlow.h"
+#include "console/SettingsFile.h"
+#include "socket/SocketChatClient.h"
 #include "support/BridgeOnIrcServer.h"
 #include "support/IrcBridgeProcess.h"
 #include "support/IrcTestClient.h"
 #include "support/NgircdServer.h"
 #include "support/RecordingChatClient.h"
 #include "support/TestConsole.h"
+#include "text/Cp1252.h"
+#include "text/FixedLines.h"
 
 #include <QDeadlineTimer>
 #include <QThread>

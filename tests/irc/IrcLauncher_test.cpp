@@ -1,6 +1,6 @@
-#include "chat/SocketChatClient.h"
 #include "irc/IrcLaunchArguments.h"
 #include "irc/IrcLauncher.h"
+#include "socket/SocketChatClient.h"
 #include "support/IrcBridgeProcess.h"
 #include "support/NgircdServer.h"
 

@@ -1,6 +1,6 @@
 #include "irc/IrcTranscript.h"
 
-#include "chat/ChatProtocol.h"
+#include "socket/ChatProtocol.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "chat/Cp1252.h"
-#include "game/Roster.h"
-#include "macros/MacroFile.h"
-#include "records/MonthlyPoints.h"
+#include "console/MacroFile.h"
+#include "console/MonthlyPoints.h"
+#include "console/Roster.h"
+#include "console/SettingsFile.h"
 #include "records/RecordPaths.h"
-#include "records/SettingsFile.h"
 #include "support/ScratchDisk.h"
 #include "support/TestConsole.h"
+#include "text/Cp1252.h"
 
 #include <QDir>
 #include <QFile>

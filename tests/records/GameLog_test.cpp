@@ -1,9 +1,10 @@
-#include "chat/Cp1252.h"
-#include "game/FixedLines.h"
-#include "records/GameLog.h"
+#include "console/GameLog.h"
+#include "records/GameLogFormat.h"
 #include "records/RecordPaths.h"
 #include "support/FileBytes.h"
 #include "support/TestConsole.h"
+#include "text/Cp1252.h"
+#include "text/FixedLines.h"
 
 #include <QDir>
 #include <QFile>

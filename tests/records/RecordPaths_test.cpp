@@ -1,5 +1,5 @@
-#include "records/ProgramFolder.h"
 #include "records/RecordPaths.h"
+#include "services/ProgramFolder.h"
 
 #include <QDir>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #include "EditorConsole.h"
 
-#include "macros/MacroFile.h"
+#include "macros/BuiltInMacros.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Clock.h"
+#include "services/Clock.h"
 
 // A clock that shows whatever time the test sets.
 class FixedClock final : public Clock

@@ -1,8 +1,8 @@
 #include "GameTable.h"
 
-#include "game/BusyLock.h"
-#include "game/Roster.h"
-#include "game/RoundFlow.h"
+#include "console/BusyLock.h"
+#include "console/Roster.h"
+#include "console/RoundFlow.h"
 
 #include <QFile>
 

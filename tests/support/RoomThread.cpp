@@ -1,7 +1,7 @@
 #include "RoomThread.h"
 
-#include "chat/ChatClientServer.h"
-#include "chat/PracticeRoom.h"
+#include "room/PracticeRoom.h"
+#include "socket/ChatClientServer.h"
 
 #include <QMetaObject>
 

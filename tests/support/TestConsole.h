@@ -3,8 +3,8 @@
 #include "FakeToolkit.h"
 #include "FixedClock.h"
 #include "chat/ChatLink.h"
-#include "chat/PracticeRoom.h"
-#include "game/Console.h"
+#include "console/Console.h"
+#include "room/PracticeRoom.h"
 
 #include <QTemporaryDir>
 

@@ -1,7 +1,7 @@
-#include "chat/Cp1252.h"
-#include "game/Console.h"
-#include "game/FixedLines.h"
+#include "console/Console.h"
 #include "support/UiConsole.h"
+#include "text/Cp1252.h"
+#include "text/FixedLines.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>

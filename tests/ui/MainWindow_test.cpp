@@ -1,5 +1,5 @@
-#include "game/BusyLock.h"
-#include "game/Console.h"
+#include "console/BusyLock.h"
+#include "console/Console.h"
 #include "support/UiConsole.h"
 #include "ui/MainWindow.h"
 

@@ -1,5 +1,5 @@
-#include "chat/Pacing.h"
-#include "game/Console.h"
+#include "console/Console.h"
+#include "console/Pacing.h"
 #include "support/UiConsole.h"
 #include "ui/FileFilter.h"
 #include "ui/MainWindow.h"

@@ -1,5 +1,5 @@
 #include "chat/ChatLink.h"
-#include "chat/PracticeRoom.h"
+#include "room/PracticeRoom.h"
 #include "support/FakeToolkit.h"
 #include "support/UiConsole.h"
 #include "ui/PracticeRoomWindow.h"

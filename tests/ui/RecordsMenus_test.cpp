@@ -1,7 +1,7 @@
-#include "chat/Cp1252.h"
-#include "game/Console.h"
+#include "console/Console.h"
 #include "support/FileBytes.h"
 #include "support/UiConsole.h"
+#include "text/Cp1252.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>

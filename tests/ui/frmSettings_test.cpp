@@ -1,4 +1,4 @@
-#include "records/SettingsFile.h"
+#include "console/SettingsFile.h"
 #include "support/FileBytes.h"
 #include "support/TestConsole.h"
 #include "ui/frmSettings.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chat/SocketChatClient.h"
+#include "socket/SocketChatClient.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chat/PracticeRoom.h"
+#include "room/PracticeRoom.h"
 #include "support/FixedClock.h"
 #include "ui/ConsoleSession.h"
 #include "ui/MainWindow.h"

@@ -1,0 +1,103 @@
+#include "console/Corrections.h"
+
+#include "chat/ChatLink.h"
+#include "console/Console.h"
+#include "console/GameLog.h"
+#include "console/Toolkit.h"
+#include "game/TurnRules.h"
+#include "text/NumberText.h"
+#include "text/WagerText.h"
+
+namespace {
+
+TextBoxState& cardBox(Console& console, int index)
+{
+    return console.controls.cmbStart[static_cast<std::size_t>(index)];
+}
+
+void toResults(Console& console)
+{
+    console.game.RoundState = 4;
+    console.controls.cmdSay.Caption = QStringLiteral("Say Results");
+}
+
+// The result taken back, and the log told so: a recovery then asks that wager again instead of
+// counting the corrected one as the next card.
+void reopenResult(Console& console)
+{
+    UndoLastResult(console.game);
+    LogFixCard(console);
+}
+
+} // namespace
+
+void mnuFix_Click(Console& console)
+{
+    GameState& g = console.game;
+    if (g.RoundState != 3 && g.RoundState != 4)
+        return;
+    ConsoleState& c = console.controls;
+    g.RoundState = 3;
+    c.cmdSay.Caption = QStringLiteral("Say Wager");
+    c.txtWager.Text = ScoreText(g.current().Score);
+    c.optHigher.Checked = false;
+    c.optLower.Checked = false;
+    c.chkAll.Checked = false;
+}
+
+void mnuFixCard_Click(Console& console)
+{
+    console.chat.SayLine(0, QString(), QStringLiteral("Fixing Card"));
+    GameState& g = console.game;
+    switch (g.RoundState) {
+    case 2:
+        if (g.CardIndex < 1 || g.CardIndex > 6)
+            return; // no card turned in this turn: nothing of it to undo
+        toResults(console);
+        cardBox(console, g.CardIndex).Enabled = true;
+        reopenResult(console);
+        return;
+    case 3:
+        if (g.CardIndex < 1 || g.CardIndex > 6)
+            return;
+        cardBox(console, g.CardIndex).Enabled = false;
+        --g.CardIndex;
+        cardBox(console, g.CardIndex).Enabled = true;
+        if (g.CardIndex != 0) {
+            toResults(console);
+            reopenResult(console);
+        } else {
+            g.RoundState = 2;
+            console.controls.cmdSay.Caption = QStringLiteral("Ask for Wager");
+        }
+        return;
+    case 1:
+        if (g.DrawnCount <= 0 || g.CardIndex < 1 || g.CardIndex > 6 || !FindLastPlayer(g))
+            return; // no turn has ended, or its player has been deleted since
+        toResults(console);
+        cardBox(console, g.CardIndex).Enabled = true;
+        reopenResult(console);
+        console.controls.cmdSay.Enabled = true;
+        return;
+    default:
+        return;
+    }
+}
+
+bool txtWager_Validate(Console& console)
+{
+    ConsoleState& c = console.controls;
+    if (IsWagerNumber(c.txtWager.Text))
+        return true;
+    c.Focus = QStringLiteral("txtWager");
+    console.toolkit.MessageBox(QStringLiteral("Wager must be a number"), QStringLiteral("Wager"));
+    c.txtWager.Text = ScoreText(console.game.current().Score);
+    return false;
+}
+
+void chkAll_Click(Console& console)
+{
+    ConsoleState& c = console.controls;
+    if (!c.txtPlayer.Text.isEmpty())
+        c.txtWager.Text = ScoreText(console.game.current().Score);
+}

@@ -1,0 +1,45 @@
+#include "console/GameLog.h"
+
+#include "console/Console.h"
+#include "console/ProgramError.h"
+#include "records/GameLogFormat.h"
+#include "records/TextFile.h"
+
+#include <QFile>
+
+namespace {
+
+void appendEntry(Console& console, const QString& path, const QString& text)
+{
+    if (const auto error = AppendTextFile(path, text))
+        ShowProgramError(console.toolkit, *error, path);
+}
+
+} // namespace
+
+void WriteLog(Console& console, const QString& previousCard, const QString& newCard)
+{
+    appendEntry(console, console.settings.LogFile,
+                TurnLogEntry(console.game, previousCard, newCard));
+}
+
+void LogFixCard(Console& console)
+{
+    appendEntry(console, console.settings.LogFile, FixCardLine() + RecordLineEnd());
+}
+
+void AppendPlayersFile(Console& console, const QString& name)
+{
+    appendEntry(console, console.settings.PlayersFile, name + RecordLineEnd());
+}
+
+void StartGameLog(Console& console)
+{
+    const Settings& settings = console.settings;
+    QFile::remove(settings.PlayersFile);
+    QFile::remove(settings.LogFile);
+    const QString header =
+        GameLogHeader(settings.MonthlyFile, console.game.GameStarted, console.game.HostName);
+    if (const auto error = CreateTextFile(settings.LogFile, header))
+        ShowProgramError(console.toolkit, *error, settings.LogFile);
+}

@@ -1,0 +1,35 @@
+#include "console/HostName.h"
+
+#include "chat/ChatLink.h"
+#include "chat/HostNameInChat.h"
+#include "console/Console.h"
+#include "console/Pacing.h"
+
+#include <QElapsedTimer>
+
+void DetectHostName(Console& console, const QString& marker, int giveUpMs)
+{
+    ChatLink& chat = console.chat;
+    chat.SayLine(0, QString(), marker);
+    My_Wait(console.toolkit, 1);
+    console.game.HostName = QStringLiteral("Unknown");
+
+    // Read the chat until our own line shows; a client that never shows it must not hang the
+    // game opening.
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        chat.ReadAllText();
+        if (chat.ReceivedText.contains(marker))
+            break;
+        if (waited.elapsed() >= giveUpMs)
+            return;
+        My_Wait(console.toolkit, 0);
+    }
+
+    QString cut;
+    const QString name = HostNameInChat(chat.ReceivedText, marker, &cut);
+    chat.ReceivedText = cut;
+    if (!name.isEmpty())
+        console.game.HostName = name;
+}

@@ -1,0 +1,40 @@
+#include "console/WindowSettings.h"
+
+#include "console/Console.h"
+
+void ShowSpeedMarks(Console& console, std::int16_t delay)
+{
+    ConsoleState& c = console.controls;
+    c.mnuVeryFast.Checked = delay == 0;
+    c.mnuFast.Checked = delay == 1;
+    c.mnuMedium.Checked = delay == 2;
+    c.mnuSlow.Checked = delay == 3;
+}
+
+void ApplySettingsToWindow(Console& console)
+{
+    Settings& s = console.settings;
+    ConsoleState& c = console.controls;
+
+    c.mnuOnTop.Checked = s.OnTop;
+
+    if (s.Delay < 0 || s.Delay > 3)
+        s.Delay = 1;
+    ShowSpeedMarks(console, s.Delay);
+
+    c.mnuMonthlyDOW.Checked = s.Points && s.DayOfWeek;
+    c.mnuMonthlyAll.Checked = s.Points && !s.DayOfWeek;
+    c.mnuList.Enabled = s.Points;
+
+    c.optHigher.Checked = false;
+    c.optLower.Checked = false;
+    c.txtWager.Text = QString::number(s.Start);
+    c.chkAll.Checked = false;
+}
+
+void mnuOnTop_Click(Console& console)
+{
+    Settings& s = console.settings;
+    s.OnTop = !s.OnTop;
+    console.controls.mnuOnTop.Checked = s.OnTop;
+}

@@ -1,0 +1,138 @@
+#include "game/RosterRules.h"
+
+#include "game/GameState.h"
+#include "text/NumberText.h"
+
+#include <QChar>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+#include <utility>
+#include <vector>
+
+namespace {
+
+PlayerRecord& slot(GameState& g, int index)
+{
+    return g.PlayerTable[static_cast<std::size_t>(index)];
+}
+
+// A name goes into the players file, the log and the monthly file as one line of its own: a
+// control character (a CR or LF above all) would split it or end the line early there.
+bool isLineSafe(const QString& name)
+{
+    return std::none_of(name.begin(), name.end(),
+                        [](QChar c) { return c.unicode() < 32 || c.unicode() == 127; });
+}
+
+} // namespace
+
+int RosterSlot(const GameState& g, QStringView name)
+{
+    for (int i = 1; i <= g.PlayerCount; ++i) {
+        if (g.PlayerTable[static_cast<std::size_t>(i)].Name == name)
+            return i;
+    }
+    return 0;
+}
+
+RosterAdd AddToRoster(GameState& g, const QString& name, std::int16_t startScore)
+{
+    if (!isLineSafe(name) || RosterSlot(g, name) != 0)
+        return RosterAdd::Refused; // registering twice is no error
+    if (g.PlayerCount >= std::min(g.PlayerCapacity, MaxPlayers))
+        return RosterAdd::Full;
+    ++g.PlayerCount;
+    PlayerRecord& added = slot(g, g.PlayerCount);
+    added = PlayerRecord{};
+    added.Name = name;
+    added.Score = startScore;
+    return RosterAdd::Added;
+}
+
+bool DrawFromRoster(GameState& g)
+{
+    g.CurrentPlayer = 0;
+    std::vector<int> undrawn;
+    for (int i = 1; i <= g.PlayerCount; ++i) {
+        if (!slot(g, i).Drawn)
+            undrawn.push_back(i);
+    }
+    if (undrawn.empty())
+        return false;
+
+    // Seeded afresh from the clock for every draw, so no two games repeat an order.
+    const auto seed = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    std::mt19937_64 generator(static_cast<std::uint64_t>(seed));
+    std::uniform_int_distribution<std::size_t> pick(0, undrawn.size() - 1);
+    const int chosen = undrawn[pick(generator)];
+
+    ++g.DrawnCount;
+    g.CurrentPlayer = static_cast<std::int16_t>(chosen);
+    g.CurrentPlayerCopy = slot(g, chosen);
+    slot(g, chosen).Drawn = true;
+    return true;
+}
+
+bool SortPlayers(GameState& g)
+{
+    const int n = g.PlayerCount;
+    // Two exchange passes, by name and then by score: the order they leave among equal scores
+    // is the order the scores are said in, so neither pass may become a stable sort.
+    for (int i = 1; i <= n - 1; ++i) {
+        for (int j = i + 1; j <= n; ++j) {
+            if (slot(g, i).Name.toLower().compare(slot(g, j).Name.toLower()) > 0)
+                std::swap(slot(g, i), slot(g, j));
+        }
+    }
+    for (int i = 1; i <= n - 1; ++i) {
+        for (int j = i + 1; j <= n; ++j) {
+            if (slot(g, i).Score < slot(g, j).Score)
+                std::swap(slot(g, i), slot(g, j));
+        }
+    }
+
+    g.CurrentPlayer = 0;
+    for (int i = 1; i <= n; ++i) {
+        if (slot(g, i).Name == g.CurrentPlayerCopy.Name) {
+            g.CurrentPlayer = static_cast<std::int16_t>(i);
+            break;
+        }
+    }
+    // An unopened game stays unopened: only "Start" may leave state 0.
+    if (g.CurrentPlayer != 0 || g.RoundState == 0)
+        return false;
+    g.RoundState = 1;
+    g.CardIndex = 0;
+    return true;
+}
+
+QStringList RosterRows(const GameState& g)
+{
+    QStringList rows;
+    const QChar noBreak(0x00A0);
+    for (int i = 1; i <= g.PlayerCount; ++i) {
+        const PlayerRecord& p = g.PlayerTable[static_cast<std::size_t>(i)];
+        const int pad = p.Score < 10 ? 2 : (p.Score < 100 ? 1 : 0);
+        rows.append(QString(pad, noBreak) + ScoreText(p.Score) +
+                    (p.Drawn ? QStringLiteral("+") : QStringLiteral("--")) + p.Name);
+    }
+    return rows;
+}
+
+QString ScoreLine(const PlayerRecord& player)
+{
+    return player.Name + QStringLiteral(" has ") + ScoreText(player.Score) +
+           QStringLiteral(" points");
+}
+
+void RemoveFromRoster(GameState& g, int chosen)
+{
+    if (slot(g, chosen).Drawn)
+        --g.DrawnCount;
+    for (int i = chosen; i < g.PlayerCount; ++i)
+        slot(g, i) = std::move(slot(g, i + 1));
+    slot(g, g.PlayerCount) = PlayerRecord{};
+    --g.PlayerCount;
+}

@@ -1,6 +1,0 @@
-#include "game/SystemClock.h"
-
-QDateTime SystemClock::Now() const
-{
-    return QDateTime::currentDateTime();
-}

@@ -1,0 +1,48 @@
+#include "game/TurnRules.h"
+
+#include "game/GameState.h"
+#include "text/Cards.h"
+
+std::int32_t ScoreTurnedCard(GameState& g, const QString& previousCard, const QString& card)
+{
+    PlayerRecord& player = g.current();
+    g.LastHigher = player.Higher;
+    g.LastWager = player.Wager; // exact, so Fix Card gives a fractional stake back whole
+    const int was = CardRank(previousCard);
+    const int now = CardRank(card);
+    if (now == was) {
+        g.LastResult = ResultPush;
+    } else if ((player.Higher && now > was) || (!player.Higher && now < was)) {
+        g.LastResult = ResultWin;
+        player.Score += player.Wager;
+    } else {
+        g.LastResult = ResultLose;
+        player.Score -= player.Wager;
+    }
+    return g.LastResult;
+}
+
+void UndoLastResult(GameState& g)
+{
+    PlayerRecord& player = g.current();
+    player.Wager = g.LastWager;
+    player.Higher = g.LastHigher;
+    if (g.LastResult == ResultWin)
+        player.Score -= player.Wager;
+    else if (g.LastResult == ResultLose)
+        player.Score += player.Wager;
+}
+
+bool FindLastPlayer(GameState& g)
+{
+    if (g.CurrentPlayer != 0)
+        return true;
+    for (int i = 1; i <= g.PlayerCount; ++i) {
+        if (g.PlayerTable[static_cast<std::size_t>(i)].Name == g.CurrentPlayerCopy.Name &&
+            !g.CurrentPlayerCopy.Name.isEmpty()) {
+            g.CurrentPlayer = static_cast<std::int16_t>(i);
+            return true;
+        }
+    }
+    return false;
+}

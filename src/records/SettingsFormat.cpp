@@ -1,0 +1,198 @@
+#include "records/SettingsFormat.h"
+
+#include "records/Settings.h"
+#include "text/NumberText.h"
+#include "text/TextLines.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <limits>
+
+#include <array>
+#include <cstdint>
+
+// The lines of a "[settings]" section: key, one separating character ("=" as the program
+// writes it, but any character is skipped), value. Keys match by their first letters in any
+// case, tried in a fixed order, so "topmost=..." sets Top.
+
+namespace {
+
+enum class Key
+{
+    Delay,
+    Left,
+    Top,
+    OnTop,
+    RegChar,
+    Confirm,
+    Points,
+    DayOfWeek,
+    Start,
+    Call,
+    WTG,
+    Lose,
+    Push,
+    MacroFile
+};
+
+struct KeyName
+{
+    QStringView name;
+    Key key;
+};
+
+constexpr std::array<KeyName, 14> Keys = {{
+    {u"delay", Key::Delay},
+    {u"left", Key::Left},
+    {u"top", Key::Top},
+    {u"ontop", Key::OnTop},
+    {u"regchar", Key::RegChar},
+    {u"confirm", Key::Confirm},
+    {u"points", Key::Points},
+    {u"dayofweek", Key::DayOfWeek},
+    {u"start", Key::Start},
+    {u"call", Key::Call},
+    {u"wtg", Key::WTG},
+    {u"lose", Key::Lose},
+    {u"push", Key::Push},
+    {u"macrofile", Key::MacroFile},
+}};
+
+std::optional<FileError> readInteger(const QString& value, std::int16_t& into)
+{
+    const auto number = ParseNumber(value);
+    if (!number)
+        return FaultError(FileFault::BadValue);
+    const auto rounded = ToInt16(*number);
+    if (!rounded)
+        return FaultError(FileFault::OutOfRange);
+    into = *rounded;
+    return std::nullopt;
+}
+
+// "True" or "False" in any case, or a number: 0 is false, any other true.
+std::optional<FileError> readBoolean(const QString& value, bool& into)
+{
+    const QString word = value.trimmed();
+    if (word.compare(u"true", Qt::CaseInsensitive) == 0) {
+        into = true;
+        return std::nullopt;
+    }
+    if (word.compare(u"false", Qt::CaseInsensitive) == 0) {
+        into = false;
+        return std::nullopt;
+    }
+    const auto number = ParseNumber(value);
+    if (!number)
+        return FaultError(FileFault::BadValue);
+    into = *number != 0.0;
+    return std::nullopt;
+}
+
+std::optional<FileError> store(Settings& s, Key key, const QString& line, qsizetype keyLength,
+                               const std::function<void()>& macroFileNamed)
+{
+    const QString value = line.mid(keyLength + 1);
+    switch (key) {
+    case Key::Delay:
+        return readInteger(value, s.Delay);
+    case Key::Left:
+        return readInteger(value, s.Left);
+    case Key::Top:
+        return readInteger(value, s.Top);
+    case Key::Start:
+        return readInteger(value, s.Start);
+    case Key::OnTop:
+        return readBoolean(value, s.OnTop);
+    case Key::Confirm:
+        return readBoolean(value, s.Confirm);
+    case Key::Points:
+        return readBoolean(value, s.Points);
+    case Key::DayOfWeek:
+        return readBoolean(value, s.DayOfWeek);
+    case Key::RegChar:
+        s.RegChar = value.left(1);
+        break;
+    case Key::Call:
+        s.Call = value;
+        break;
+    case Key::WTG:
+        s.WTG = value;
+        break;
+    case Key::Lose:
+        s.Lose = value;
+        break;
+    case Key::Push:
+        s.Push = value;
+        break;
+    case Key::MacroFile:
+        s.MacroFile = value;
+        // Loaded at once; a fault in the macro file is shown there and reading goes on.
+        if (!value.isEmpty() && macroFileNamed)
+            macroFileNamed();
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<FileError> ReadSettingsSection(Settings& settings, TextLines& lines,
+                                             const std::function<void()>& macroFileNamed)
+{
+    for (;;) {
+        const auto line = lines.Next();
+        if (!line)
+            return FaultError(FileFault::PastEnd); // the section must end with an empty line
+        if (line->isEmpty())
+            return std::nullopt;
+        for (const KeyName& key : Keys) {
+            if (line->startsWith(key.name, Qt::CaseInsensitive)) {
+                if (auto error = store(settings, key.key, *line, key.name.size(), macroFileNamed))
+                    return error;
+                break;
+            }
+        }
+    }
+}
+
+namespace {
+
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+
+// The file keeps 16-bit numbers; a window placed far out on a wide desktop is kept at the
+// edge of that range instead of writing a file that cannot be read back.
+int clampToInt16(int value)
+{
+    return std::clamp<int>(value, std::numeric_limits<std::int16_t>::min(),
+                           std::numeric_limits<std::int16_t>::max());
+}
+
+} // namespace
+
+QString SettingsFileText(const Settings& s, int leftTwips, int topTwips)
+{
+    const QStringList lines = {
+        QStringLiteral("[Settings]"),
+        QStringLiteral("Delay=") + NumericPrintForm(s.Delay),
+        QStringLiteral("Left=") + NumericPrintForm(clampToInt16(leftTwips)),
+        QStringLiteral("Top=") + NumericPrintForm(clampToInt16(topTwips)),
+        QStringLiteral("OnTop=") + boolText(s.OnTop),
+        QStringLiteral("RegChar=") + s.RegChar,
+        QStringLiteral("Start=") + NumericPrintForm(s.Start),
+        QStringLiteral("Confirm=") + boolText(s.Confirm),
+        QStringLiteral("Points=") + boolText(s.Points),
+        QStringLiteral("DayOfWeek=") + boolText(s.DayOfWeek),
+        QStringLiteral("Call=") + s.Call,
+        QStringLiteral("WTG=") + s.WTG,
+        QStringLiteral("Lose=") + s.Lose,
+        QStringLiteral("Push=") + s.Push,
+        QStringLiteral("MacroFile=") + s.MacroFile,
+        QString(),
+    };
+    return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+}

@@ -1,0 +1,198 @@
+#include "room/PracticeRoom.h"
+
+#include "text/Cp1252.h"
+#include "text/Gestures.h"
+
+#include <QTimer>
+
+#include <utility>
+
+namespace {
+
+const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+} // namespace
+
+PracticeRoom::PracticeRoom(QString hostAvatar) : hostAvatar_(std::move(hostAvatar)) {}
+
+std::int16_t PracticeRoom::InitDDE(const QByteArray& plugin, ChatCallbacks callbacks)
+{
+    calls_.append({QStringLiteral("InitDDE"), plugin, 0, {}, {}, {}});
+    if (initResult_ != 0)
+        return initResult_;
+    callbacks_ = std::move(callbacks);
+    open_ = true;
+    return 0;
+}
+
+void PracticeRoom::DapiRegister(const QByteArray& plugin)
+{
+    calls_.append({QStringLiteral("DapiRegister"), plugin, 0, {}, {}, {}});
+    if (open_)
+        registered_.insert(plugin);
+}
+
+void PracticeRoom::DapiCommunicate(const QByteArray& plugin, std::int16_t mode,
+                                   const QByteArray& target, const QByteArray& text)
+{
+    const QByteArray status = nextStatus(plugin);
+    calls_.append({QStringLiteral("DapiCommunicate"), plugin, mode, target, text, status});
+    if (status == "0") {
+        if (mode == 2)
+            chat_ += "ESP to " + target + ": " + text + LineEnd;
+        else
+            chat_ += ToCp1252(hostAvatar_) + ": " + text + LineEnd;
+    }
+    report(status);
+}
+
+void PracticeRoom::DapiGetAllText(const QByteArray& plugin)
+{
+    const QByteArray status = nextStatus(plugin);
+    calls_.append({QStringLiteral("DapiGetAllText"), plugin, 0, {}, {}, status});
+    report(status);
+    if (status != "0" || !deliverText_ || !callbacks_.OnText)
+        return;
+    // The text comes back through the event loop, as a real client's does.
+    const QByteArray text = replaceText_ ? replacement_ : chat_;
+    QTimer::singleShot(textDelayMs_, &context_, [this, text] {
+        if (open_ && callbacks_.OnText)
+            callbacks_.OnText(text);
+    });
+}
+
+void PracticeRoom::DapiUnregister(const QByteArray& plugin)
+{
+    calls_.append({QStringLiteral("DapiUnregister"), plugin, 0, {}, {}, {}});
+    registered_.remove(plugin);
+}
+
+void PracticeRoom::KillDDE()
+{
+    calls_.append({QStringLiteral("KillDDE"), {}, 0, {}, {}, {}});
+    open_ = false;
+    callbacks_ = {};
+}
+
+void PracticeRoom::Say(const QString& avatar, const QString& text)
+{
+    const QByteArray line = ToCp1252(avatar) + ": " + ToCp1252(text) + LineEnd;
+    chat_ += line;
+    if (open_ && callbacks_.OnNotify)
+        callbacks_.OnNotify(QByteArrayLiteral("chat"), 0, line);
+}
+
+void PracticeRoom::Esp(const QString& sender, const QString& text)
+{
+    const QString tag = GestureTag(text);
+    const QString shown = tag.isEmpty() ? QStringLiteral(": ") + text : QStringLiteral(": ") + tag;
+    const QByteArray line = "ESP from " + ToCp1252(sender) + ToCp1252(shown) + LineEnd;
+    chat_ += line;
+    if (open_ && callbacks_.OnNotify)
+        callbacks_.OnNotify(QByteArrayLiteral("esp"), 2, line);
+}
+
+void PracticeRoom::AppendRaw(const QByteArray& bytes)
+{
+    chat_ += bytes;
+}
+
+void PracticeRoom::ClearChat()
+{
+    chat_.clear();
+}
+
+QString PracticeRoom::HostAvatar() const
+{
+    return hostAvatar_;
+}
+
+void PracticeRoom::SetHostAvatar(const QString& avatar)
+{
+    hostAvatar_ = avatar;
+}
+
+QByteArray PracticeRoom::ChatText() const
+{
+    return chat_;
+}
+
+void PracticeRoom::ScriptStatuses(const QList<QByteArray>& statuses)
+{
+    scripted_ += statuses;
+}
+
+void PracticeRoom::SetInitResult(std::int16_t result)
+{
+    initResult_ = result;
+}
+
+void PracticeRoom::SetTextDelayMs(int ms)
+{
+    textDelayMs_ = ms;
+}
+
+void PracticeRoom::SetDeliverText(bool deliver)
+{
+    deliverText_ = deliver;
+}
+
+void PracticeRoom::SetDeliveredText(const QByteArray& bytes)
+{
+    replaceText_ = true;
+    replacement_ = bytes;
+}
+
+const QList<PracticeRoom::Call>& PracticeRoom::Calls() const
+{
+    return calls_;
+}
+
+int PracticeRoom::CountCalls(const QString& function) const
+{
+    int count = 0;
+    for (const Call& call : calls_)
+        count += call.Function == function ? 1 : 0;
+    return count;
+}
+
+QStringList PracticeRoom::SaidLines() const
+{
+    QStringList lines;
+    for (const Call& call : calls_) {
+        if (call.Function == u"DapiCommunicate" && call.Mode == 0 && call.Status == "0")
+            lines.append(FromCp1252(call.Text));
+    }
+    return lines;
+}
+
+QStringList PracticeRoom::EspsSent() const
+{
+    QStringList esps;
+    for (const Call& call : calls_) {
+        if (call.Function == u"DapiCommunicate" && call.Mode == 2 && call.Status == "0")
+            esps.append(FromCp1252(call.Target) + QStringLiteral(": ") + FromCp1252(call.Text));
+    }
+    return esps;
+}
+
+bool PracticeRoom::IsOpen() const
+{
+    return open_;
+}
+
+QByteArray PracticeRoom::nextStatus(const QByteArray& plugin)
+{
+    if (!scripted_.isEmpty())
+        return scripted_.takeFirst();
+    if (!open_)
+        return {};
+    // A client that does not know the plug-in asks it to register first.
+    return registered_.contains(plugin) ? QByteArrayLiteral("0") : QByteArrayLiteral("10");
+}
+
+void PracticeRoom::report(const QByteArray& status)
+{
+    if (open_ && callbacks_.OnStatus)
+        callbacks_.OnStatus(status);
+}

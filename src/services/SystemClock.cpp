@@ -1,0 +1,6 @@
+#include "services/SystemClock.h"
+
+QDateTime SystemClock::Now() const
+{
+    return QDateTime::currentDateTime();
+}

@@ -1,0 +1,162 @@
+#include "chat/ChatLink.h"
+#include "socket/SocketChatClient.h"
+#include "support/FakeToolkit.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMetaObject>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A chat client that answers each request with scripted raw bytes, in a thread of its own.
+// The first request (INIT) is always answered "STATUS 0". An answer of "CLOSE" hangs up.
+class ScriptedPeer
+{
+public:
+    ScriptedPeer(const QString& path, std::deque<QByteArray> answers) : answers_(std::move(answers))
+    {
+        thread_.start();
+        anchor_ = new QObject;
+        anchor_->moveToThread(&thread_);
+        QMetaObject::invokeMethod(
+            anchor_, [this, path] { listen(path); }, Qt::BlockingQueuedConnection);
+    }
+
+    ~ScriptedPeer()
+    {
+        QMetaObject::invokeMethod(
+            anchor_, [this] { delete anchor_; }, Qt::BlockingQueuedConnection);
+        thread_.quit();
+        thread_.wait();
+    }
+
+private:
+    void listen(const QString& path)
+    {
+        auto* server = new QLocalServer(anchor_);
+        server->listen(path);
+        QObject::connect(server, &QLocalServer::newConnection, anchor_, [this, server] {
+            QLocalSocket* socket = server->nextPendingConnection();
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+                pending_ += socket->readAll();
+                while (pending_.contains('\n')) {
+                    pending_.remove(0, pending_.indexOf('\n') + 1);
+                    answer(socket);
+                }
+            });
+        });
+    }
+
+    void answer(QLocalSocket* socket)
+    {
+        if (!initDone_) {
+            initDone_ = true;
+            socket->write("STATUS 0\n");
+            return;
+        }
+        if (answers_.empty())
+            return; // silence
+        const QByteArray next = answers_.front();
+        answers_.pop_front();
+        if (next == "CLOSE") {
+            socket->disconnectFromServer();
+            return;
+        }
+        socket->write(next);
+    }
+
+    QThread thread_;
+    QObject* anchor_ = nullptr;
+    std::deque<QByteArray> answers_;
+    QByteArray pending_;
+    bool initDone_ = false;
+};
+
+struct HostileCase
+{
+    explicit HostileCase(std::deque<QByteArray> answers, int statusTimeoutMs = 2000)
+        : peer(QDir(folder.path()).filePath(u"peer.sock"_s), std::move(answers)),
+          client(QDir(folder.path()).filePath(u"peer.sock"_s), statusTimeoutMs),
+          chat(client, toolkit, u"quillo"_s, ChatLimits{5, 300})
+    {
+    }
+
+    QTemporaryDir folder;
+    ScriptedPeer peer;
+    SocketChatClient client;
+    FakeToolkit toolkit;
+    ChatLink chat;
+};
+
+} // namespace
+
+TEST(HostilePeer, GarbageIsDroppedAndTheRealStatusStillCounts)
+{
+    HostileCase t({QByteArray("HELLO\nSTATUS\nTEXT %zz\nNOTIFY a b c\nSTATUS 0 extra\n"
+                              "\x01\x02\xFF\nSTATUS 0\n")});
+    ASSERT_TRUE(t.chat.InitDDE());
+    t.chat.SayLine(0, {}, u"x"_s);
+    EXPECT_EQ(t.chat.StatusText, u"0"_s);
+    EXPECT_TRUE(t.client.IsConnected());
+}
+
+TEST(HostilePeer, AnOversizedMessageClosesTheConnection)
+{
+    HostileCase t({QByteArray("TEXT ") + QByteArray(MaxChatMessageBytes + 10, 'a')});
+    ASSERT_TRUE(t.chat.InitDDE());
+    t.chat.SayLine(0, {}, u"x"_s);
+    EXPECT_EQ(t.chat.StatusText, u"-1"_s);
+    EXPECT_FALSE(t.client.IsConnected());
+}
+
+TEST(HostilePeer, ATruncatedAnswerOrSilenceEndsTheCallAsRefused)
+{
+    {
+        HostileCase t({QByteArray("STAT"), QByteArray("CLOSE")});
+        ASSERT_TRUE(t.chat.InitDDE());
+        t.chat.SayLine(0, {}, u"x"_s);
+        EXPECT_EQ(t.chat.StatusText, u"-1"_s);
+    }
+    {
+        HostileCase t({}, 200); // never answers
+        ASSERT_TRUE(t.chat.InitDDE());
+        QElapsedTimer clock;
+        clock.start();
+        t.chat.SayLine(0, {}, u"x"_s);
+        EXPECT_EQ(t.chat.StatusText, u"-1"_s);
+        EXPECT_LT(clock.elapsed(), 5000);
+    }
+}
+
+TEST(HostilePeer, ChatTextSentBeforeTheStatusReachesOnTextFromTheEventLoop)
+{
+    HostileCase t({QByteArray("TEXT first\nTEXT ab%0D%0A%0D%0A\nSTATUS 0\n")});
+    ASSERT_TRUE(t.chat.InitDDE());
+    t.chat.ReceivedText.clear();
+    t.chat.RequestAllText();
+    EXPECT_TRUE(t.chat.ReceivedText.isEmpty()); // not during the call
+    for (int i = 0; i < 50 && t.chat.ReceivedText.isEmpty(); ++i)
+        t.toolkit.ProcessEvents();
+    EXPECT_EQ(t.chat.ReceivedText, u"ab"_s); // the newer text wins
+}
+
+TEST(HostilePeer, ChatTextInTheSamePacketAsItsStatusIsNotLost)
+{
+    HostileCase t({QByteArray("STATUS 0\nTEXT behind%20the%20status\n")});
+    ASSERT_TRUE(t.chat.InitDDE());
+    t.chat.ReceivedText.clear();
+    t.chat.RequestAllText();
+    for (int i = 0; i < 50 && t.chat.ReceivedText.isEmpty(); ++i)
+        t.toolkit.ProcessEvents();
+    EXPECT_EQ(t.chat.ReceivedText, u"behind the status"_s);
+}

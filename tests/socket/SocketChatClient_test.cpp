@@ -1,0 +1,255 @@
+#include "chat/ChatLink.h"
+#include "console/ConsoleState.h"
+#include "console/LinkStateLine.h"
+#include "game/GameState.h"
+#include "room/PracticeRoom.h"
+#include "socket/ChatProtocol.h"
+#include "socket/PendingChatMessages.h"
+#include "socket/SocketChatClient.h"
+#include "support/FakeToolkit.h"
+#include "support/RoomThread.h"
+#include "text/Cp1252.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A console linked to a room in another thread, as to a room in another program.
+struct SocketConsole
+{
+    explicit SocketConsole(int statusTimeoutMs = 2000)
+        : room(QDir(folder.path()).filePath(u"room.sock"_s)),
+          client(room.SocketPath(), statusTimeoutMs),
+          chat(client, toolkit, u"quillo"_s, ChatLimits{50, 2000})
+    {
+    }
+
+    QTemporaryDir folder;
+    RoomThread room;
+    SocketChatClient client;
+    FakeToolkit toolkit;
+    ChatLink chat;
+};
+
+QByteArray roomText(RoomThread& room)
+{
+    QByteArray text;
+    room.Run([&](PracticeRoom& r) { text = r.ChatText(); });
+    return text;
+}
+
+// Handles events until the condition holds; false when it does not within 5 s.
+bool handleEventsUntil(FakeToolkit& toolkit, const std::function<bool()>& condition)
+{
+    for (int i = 0; i < 1000 && !condition(); ++i) {
+        toolkit.ProcessEvents();
+        QThread::msleep(5);
+    }
+    return condition();
+}
+
+int roomCalls(RoomThread& room, const QString& function)
+{
+    int count = 0;
+    room.Run([&](PracticeRoom& r) { count = r.CountCalls(function); });
+    return count;
+}
+
+// A chat client in the test's own thread that holds each status a while, as a bridge waits for
+// its server, then answers with the request's number (INIT is number 0). It notes a request
+// that comes while another still waits for its status.
+class HoldingPeer
+{
+public:
+    HoldingPeer(const QString& path, int holdMs) : HoldMs(holdMs)
+    {
+        server_.listen(path);
+        QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
+            QLocalSocket* socket = server_.nextPendingConnection();
+            QObject::connect(socket, &QLocalSocket::readyRead, socket,
+                             [this, socket] { read(*socket); });
+            socket_ = socket;
+        });
+    }
+
+    // Unasked, on the latest connection.
+    void Send(const QByteArray& bytes)
+    {
+        socket_->write(bytes);
+    }
+    void HangUp()
+    {
+        socket_->disconnectFromServer();
+    }
+
+    int HoldMs;
+    QList<QByteArray> Requests;
+    bool Overlapped = false;
+
+private:
+    void read(QLocalSocket& socket)
+    {
+        buffer_ += socket.readAll();
+        for (qsizetype end; (end = buffer_.indexOf('\n')) >= 0; buffer_.remove(0, end + 1)) {
+            Requests.append(buffer_.left(end));
+            Overlapped = Overlapped || holding_;
+            holding_ = true;
+            const QByteArray status = "STATUS " + QByteArray::number(Requests.size() - 1) + '\n';
+            QTimer::singleShot(HoldMs, &socket, [this, &socket, status] {
+                holding_ = false;
+                socket.write(status);
+            });
+        }
+    }
+
+    QLocalServer server_;
+    QLocalSocket* socket_ = nullptr;
+    QByteArray buffer_;
+    bool holding_ = false;
+};
+
+} // namespace
+
+TEST(SocketChatClient, ACallMadeWhileAStatusIsHeldGoesOutAfterItAndGetsItsOwnStatus)
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(u"peer.sock"_s);
+    HoldingPeer peer(path, 300);
+    SocketChatClient client(path, 10000);
+    QByteArray status;
+    ChatCallbacks callbacks;
+    callbacks.OnStatus = [&](const QByteArray& s) { status = s; };
+    ASSERT_EQ(client.InitDDE("quillo", callbacks), 0);
+
+    // The timer can only fire while the outer call waits if the wait handles events.
+    QByteArray innerStatus;
+    QTimer::singleShot(50, [&] {
+        client.DapiCommunicate("quillo", 0, {}, "inner");
+        innerStatus = status;
+    });
+    client.DapiCommunicate("quillo", 0, {}, "outer");
+    EXPECT_EQ(status, "1");
+    EXPECT_EQ(innerStatus, "2");
+    EXPECT_EQ(peer.Requests, (QList<QByteArray>{"INIT quillo", "COMMUNICATE quillo 0  outer",
+                                                "COMMUNICATE quillo 0  inner"}));
+    EXPECT_FALSE(peer.Overlapped);
+
+    // KillDDE from inside a wait ends the waiting call at once, refused.
+    peer.HoldMs = 4000;
+    status.clear();
+    QTimer::singleShot(50, [&] { client.KillDDE(); });
+    QElapsedTimer clock;
+    clock.start();
+    client.DapiCommunicate("quillo", 0, {}, "cut short");
+    EXPECT_EQ(status, "-1");
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_FALSE(client.IsConnected());
+}
+
+TEST(SocketChatClient, ALinkStateReachesTheConsoleAndALostReporterShowsAsConnecting)
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(u"peer.sock"_s);
+    HoldingPeer peer(path, 0);
+    SocketChatClient client(path, 2000);
+    FakeToolkit toolkit;
+    ChatLink chat(client, toolkit, u"quillo"_s);
+    LabelState line{QString(), false};
+    GameState game;
+    chat.SetLinkStateHook([&] { ShowLinkState(chat.LinkState, line, game); });
+    ASSERT_TRUE(chat.InitDDE());
+
+    peer.Send("NOTIFY Host_ 3 Players%20now%20ESP%20Host_\n");
+    ASSERT_TRUE(handleEventsUntil(toolkit, [&] { return line.Visible; }));
+    EXPECT_EQ(line.Caption, u"Players now ESP Host_"_s);
+    EXPECT_EQ(game.HostName, u"Host_"_s);
+
+    peer.HangUp(); // between two calls: only the event loop can notice
+    ASSERT_TRUE(handleEventsUntil(toolkit, [&] { return chat.LinkState.Value == 1; }));
+    EXPECT_EQ(line.Caption, FromCp1252(PendingChatMessages::LostClientText()));
+    EXPECT_EQ(chat.LinkState.Nick, u"Host_"_s);
+    EXPECT_EQ(game.HostName, u"Host_"_s);
+}
+
+TEST(SocketChatClient, LinesArriveInTheRoomByteForByte)
+{
+    SocketConsole t;
+    ASSERT_TRUE(t.chat.InitDDE());
+    t.chat.DapiRegister();
+    t.chat.SayLine(0, {}, u"×××  ¤   9   ¤ ° ¹ é"_s);
+    t.chat.SayLine(2, u"Mary Ann"_s, u"You are registered"_s);
+    EXPECT_EQ(roomText(t.room), QByteArray("Host: \xD7\xD7\xD7  \xA4   9   \xA4 \xB0 \xB9 \xE9\r\n"
+                                           "ESP to Mary Ann: You are registered\r\n"));
+    EXPECT_EQ(t.chat.StatusText, u"0"_s);
+}
+
+TEST(SocketChatClient, StatusSequencesBehaveAsInProcess)
+{
+    SocketConsole t;
+    ASSERT_TRUE(t.chat.InitDDE());
+    t.chat.DapiRegister();
+    t.room.Run([](PracticeRoom& r) { r.ScriptStatuses({"6", "6", "0"}); });
+    t.chat.SayLine(0, {}, u"a"_s);
+    EXPECT_EQ(roomCalls(t.room, u"DapiCommunicate"_s), 3);
+
+    t.room.Run([](PracticeRoom& r) { r.ScriptStatuses({"10"}); });
+    t.chat.SayLine(0, {}, u"b"_s);
+    EXPECT_EQ(roomCalls(t.room, u"DapiCommunicate"_s), 5);
+    EXPECT_EQ(roomCalls(t.room, u"DapiRegister"_s), 2);
+
+    t.room.Run([](PracticeRoom& r) { r.ScriptStatuses({"-1"}); });
+    t.chat.SayLine(0, {}, u"c"_s);
+    EXPECT_EQ(roomCalls(t.room, u"DapiCommunicate"_s), 6);
+    EXPECT_EQ(t.chat.StatusText, u"-1"_s);
+}
+
+TEST(SocketChatClient, ChatTextThatComesLateIsStillRead)
+{
+    SocketConsole t;
+    ASSERT_TRUE(t.chat.InitDDE());
+    t.chat.DapiRegister();
+    t.room.Run([](PracticeRoom& r) {
+        r.Esp(u"Bob"_s, u"°"_s);
+        r.SetTextDelayMs(150);
+    });
+    ASSERT_TRUE(t.chat.ReadAllText());
+    EXPECT_EQ(t.chat.ReceivedText, u"ESP from Bob: <relax>"_s);
+}
+
+TEST(SocketChatClient, ALostRoomRefusesCallsAndANewRoomIsFoundAgain)
+{
+    SocketConsole t;
+    ASSERT_TRUE(t.chat.InitDDE());
+    t.chat.DapiRegister();
+    t.room.Stop();
+    QElapsedTimer clock;
+    clock.start();
+    t.chat.SayLine(0, {}, u"nobody hears this"_s);
+    EXPECT_EQ(t.chat.StatusText, u"-1"_s);
+    EXPECT_FALSE(t.chat.ReadAllText());
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_FALSE(t.chat.LinkState.Reported); // the room never reported a state to lose
+
+    RoomThread again(t.room.SocketPath());
+    t.chat.SayLine(0, {}, u"hello again"_s); // reconnects; the new room asks for registration
+    EXPECT_EQ(roomText(again), QByteArray("Host: hello again\r\n"));
+}
+
+TEST(SocketChatClient, InitFailsWhenNoRoomListens)
+{
+    QTemporaryDir folder;
+    SocketChatClient client(QDir(folder.path()).filePath(u"none.sock"_s));
+    FakeToolkit toolkit;
+    ChatLink chat(client, toolkit, u"quillo"_s);
+    EXPECT_FALSE(chat.InitDDE());
+}
