@@ -67,15 +67,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!name.isEmpty() && listed.contains(name) && !seen.contains(name), roster(g));
         seen.insert(name);
     }
-    FUZZ_CHECK(g.RoundState >= 0 && g.RoundState <= 2, QString::number(g.RoundState));
-    if (g.RoundState == 2) {
+    FUZZ_CHECK(g.RoundState >= RoundStart && g.RoundState <= RoundAskForWager,
+               QString::number(g.RoundState));
+    if (g.RoundState == RoundAskForWager) {
         FUZZ_CHECK(g.CurrentPlayer >= 1 && g.CurrentPlayer <= g.PlayerCount, roster(g));
         FUZZ_CHECK(g.CardIndex >= 0 && g.CardIndex < 6, QString::number(g.CardIndex));
         FUZZ_CHECK(console.controls.cmbStart[static_cast<std::size_t>(g.CardIndex)].Enabled,
                    QString::number(g.CardIndex));
     }
     if (test.room.SaidLines().contains(QStringLiteral("Recovery Failed")))
-        FUZZ_CHECK(g.PlayerCount == 0 && g.RoundState == 0, roster(g));
+        FUZZ_CHECK(g.PlayerCount == 0 && g.RoundState == RoundStart, roster(g));
     FUZZ_CHECK(console.controls.lstPlayers.Rows.size() == g.PlayerCount, roster(g));
     return 0;
 }

@@ -1,6 +1,7 @@
 // The pause between said lines: each tick should last 130 ms within a few milliseconds, and a
 // click queued during a pause should be handled within one tick.
 #include "console/Pacing.h"
+#include "records/Settings.h"
 #include "ui/PauseTimer.h"
 #include "ui/WidgetToolkit.h"
 
@@ -66,7 +67,7 @@ void BM_ClickDuringPause(benchmark::State& state)
                 &button, new QMouseEvent(QEvent::MouseButtonRelease, at, button.mapToGlobal(at),
                                          Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
         });
-        My_Wait(toolkit, 3);
+        My_Wait(toolkit, SpeedSlow);
     }
     state.counters["worst_click_latency_ms"] = worstLatencyMs;
     state.counters["tick_ms"] = PauseTimer::IntervalMs;

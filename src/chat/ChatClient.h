@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chat/ChatModes.h"
+
 #include <QByteArray>
 
 #include <cstdint>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chat/ChatLinkState.h"
+#include "chat/ChatModes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -30,7 +31,7 @@ public:
     void DapiUnregister();
     void KillDDE();
 
-    // Says one line: mode 0 in the room (target empty), mode 2 as an ESP to target.
+    // Says one line: ChatModeRoom in the room (target empty), ChatModeEsp as an ESP to target.
     void SayLine(int mode, const QString& target, const QString& text);
     // Asks for the whole chat text; it arrives later in ReceivedText.
     void RequestAllText();

@@ -24,7 +24,7 @@ void EndBusy(Console& console)
     c.mnuFile.Enabled = true;
     c.mnuOptions.Enabled = true;
     c.mnuAbout.Enabled = true;
-    if (g.PlayerCount > g.DrawnCount || g.RoundState != 1) {
+    if (g.PlayerCount > g.DrawnCount || g.RoundState != RoundDrawPlayer) {
         c.cmdSay.Enabled = true;
     } else {
         c.txtPlayer.Text = QStringLiteral("(no players)");

@@ -17,7 +17,7 @@ TextBoxState& cardBox(Console& console, int index)
 
 void toResults(Console& console)
 {
-    console.game.RoundState = 4;
+    console.game.RoundState = RoundSayResults;
     console.controls.cmdSay.Caption = QStringLiteral("Say Results");
 }
 
@@ -34,10 +34,10 @@ void reopenResult(Console& console)
 void mnuFix_Click(Console& console)
 {
     GameState& g = console.game;
-    if (g.RoundState != 3 && g.RoundState != 4)
+    if (g.RoundState != RoundSayWager && g.RoundState != RoundSayResults)
         return;
     ConsoleState& c = console.controls;
-    g.RoundState = 3;
+    g.RoundState = RoundSayWager;
     c.cmdSay.Caption = QStringLiteral("Say Wager");
     c.txtWager.Text = ScoreText(g.current().Score);
     c.optHigher.Checked = false;
@@ -47,17 +47,17 @@ void mnuFix_Click(Console& console)
 
 void mnuFixCard_Click(Console& console)
 {
-    console.chat.SayLine(0, QString(), QStringLiteral("Fixing Card"));
+    console.chat.SayLine(ChatModeRoom, QString(), QStringLiteral("Fixing Card"));
     GameState& g = console.game;
     switch (g.RoundState) {
-    case 2:
+    case RoundAskForWager:
         if (g.CardIndex < 1 || g.CardIndex > 6)
             return; // no card turned in this turn: nothing of it to undo
         toResults(console);
         cardBox(console, g.CardIndex).Enabled = true;
         reopenResult(console);
         return;
-    case 3:
+    case RoundSayWager:
         if (g.CardIndex < 1 || g.CardIndex > 6)
             return;
         cardBox(console, g.CardIndex).Enabled = false;
@@ -67,11 +67,11 @@ void mnuFixCard_Click(Console& console)
             toResults(console);
             reopenResult(console);
         } else {
-            g.RoundState = 2;
+            g.RoundState = RoundAskForWager;
             console.controls.cmdSay.Caption = QStringLiteral("Ask for Wager");
         }
         return;
-    case 1:
+    case RoundDrawPlayer:
         if (g.DrawnCount <= 0 || g.CardIndex < 1 || g.CardIndex > 6 || !FindLastPlayer(g))
             return; // no turn has ended, or its player has been deleted since
         toResults(console);

@@ -3,7 +3,8 @@
 struct Console;
 
 // Fix Wager: back to "Say Wager" with the score in the wager box and no guess picked. Only
-// once a wager is being taken or has been said (states 3 and 4); earlier there is none to fix.
+// once a wager is being taken or has been said ("Say Wager" and "Say Results"); earlier there is
+// none to fix.
 void mnuFix_Click(Console& console);
 
 // Fix Card: says "Fixing Card", steps back to "Say Results" (or "Ask for Wager") and undoes

@@ -10,8 +10,8 @@
 void DetectHostName(Console& console, const QString& marker, int giveUpMs)
 {
     ChatLink& chat = console.chat;
-    chat.SayLine(0, QString(), marker);
-    My_Wait(console.toolkit, 1);
+    chat.SayLine(ChatModeRoom, QString(), marker);
+    My_Wait(console.toolkit, SpeedFast); // whatever the host's speed
     console.game.HostName = QStringLiteral("Unknown");
 
     // Read the chat until our own line shows; a client that never shows it must not hang the
@@ -24,7 +24,7 @@ void DetectHostName(Console& console, const QString& marker, int giveUpMs)
             break;
         if (waited.elapsed() >= giveUpMs)
             return;
-        My_Wait(console.toolkit, 0);
+        My_Wait(console.toolkit, SpeedVeryFast);
     }
 
     QString cut;

@@ -34,7 +34,7 @@ void txtButton_Click(Console& console, int index)
         const QString filled = FillPlaceholders(console, line, operations);
         if (filled.isEmpty())
             continue;
-        console.chat.SayLine(0, QString(), filled);
+        console.chat.SayLine(ChatModeRoom, QString(), filled);
         My_Wait(console.toolkit, console.settings.Delay);
     }
     EndBusy(console);

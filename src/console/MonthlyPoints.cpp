@@ -39,7 +39,7 @@ void say(Console& console, const QString& line)
 {
     if (console.ListingStopRequested)
         return;
-    console.chat.SayLine(0, QString(), line);
+    console.chat.SayLine(ChatModeRoom, QString(), line);
     My_Wait(console.toolkit, console.settings.Delay);
 }
 

@@ -21,6 +21,6 @@ void SayMessage(Console& console, const QString& text)
     const QString filled = FillPlaceholders(console, text);
     if (filled.isEmpty())
         return;
-    console.chat.SayLine(0, QString(), filled);
+    console.chat.SayLine(ChatModeRoom, QString(), filled);
     My_Wait(console.toolkit, console.settings.Delay);
 }

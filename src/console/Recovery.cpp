@@ -22,7 +22,7 @@ namespace {
 
 void say(Console& console, const QString& line)
 {
-    console.chat.SayLine(0, QString(), line);
+    console.chat.SayLine(ChatModeRoom, QString(), line);
     My_Wait(console.toolkit, console.settings.Delay);
 }
 
@@ -34,9 +34,9 @@ void recoveryFailed(Console& console, const FileError& error, const QString& pat
         console.toolkit.MessageBox(FileErrorText(error, QStringLiteral("Error with file: ") + path),
                                    QStringLiteral("Recovery ERROR"));
     }
-    console.chat.SayLine(0, QString(), QStringLiteral("Recovery Failed"));
+    console.chat.SayLine(ChatModeRoom, QString(), QStringLiteral("Recovery Failed"));
     GameState& g = console.game;
-    g.RoundState = 0;
+    g.RoundState = RoundStart;
     for (int i = 1; i <= g.PlayerCount; ++i)
         g.PlayerTable[static_cast<std::size_t>(i)] = PlayerRecord{};
     g.PlayerCount = 0;
@@ -95,7 +95,7 @@ void resumeTurn(Console& console, const QStringList& cards)
     c.txtPlayer.Text = g.current().Name;
     c.txtWager.Text = ScoreText(g.current().Score);
     c.cmdSay.Caption = QStringLiteral("Ask for Wager");
-    g.RoundState = 2;
+    g.RoundState = RoundAskForWager;
 }
 
 void resumeBetweenTurns(Console& console)
@@ -103,7 +103,7 @@ void resumeBetweenTurns(Console& console)
     GameState& g = console.game;
     ConsoleState& c = console.controls;
     c.cmdSay.Caption = QStringLiteral("Draw Player");
-    g.RoundState = 1;
+    g.RoundState = RoundDrawPlayer;
     g.CardIndex = 0;
     for (std::size_t i = 0; i < c.cmbStart.size(); ++i) {
         c.cmbStart[i].Text.clear();
@@ -123,7 +123,7 @@ void recover(Console& console)
 
     if (!restorePlayers(console))
         return;
-    console.chat.SayLine(0, QString(), QStringLiteral("Players Recovered"));
+    console.chat.SayLine(ChatModeRoom, QString(), QStringLiteral("Players Recovered"));
 
     const QString& logPath = console.settings.LogFile;
     auto read = ReadTextFile(logPath);
@@ -134,7 +134,7 @@ void recover(Console& console)
     const GameLogContents log = ReadGameLogText(std::get<QString>(read));
     // The host line comes before anything else the log could hold wrong.
     if (log.Host && *log.Host != g.HostName) {
-        console.chat.SayLine(0, QString(),
+        console.chat.SayLine(ChatModeRoom, QString(),
                              QStringLiteral("Recovery failed - different host ") + *log.Host);
         ShowRoster(console);
         return;

@@ -10,7 +10,7 @@ void RegisterPlayer(Console& console, const QString& name)
         return;
     AppendPlayersFile(console, name);
     if (console.settings.Confirm) {
-        console.chat.SayLine(2, name, QStringLiteral("You are registered"));
+        console.chat.SayLine(ChatModeEsp, name, QStringLiteral("You are registered"));
         My_Wait(console.toolkit, console.settings.Delay);
     }
 }

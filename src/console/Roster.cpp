@@ -111,7 +111,7 @@ void mnuPSayScore_Click(Console& console)
     const int chosen = selectedSlot(console);
     if (chosen == 0)
         return;
-    console.chat.SayLine(0, QString(),
+    console.chat.SayLine(ChatModeRoom, QString(),
                          ScoreLine(console.game.PlayerTable[static_cast<std::size_t>(chosen)]));
 }
 

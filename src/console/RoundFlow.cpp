@@ -17,7 +17,7 @@ namespace {
 
 void say(Console& console, const QString& line)
 {
-    console.chat.SayLine(0, QString(), line);
+    console.chat.SayLine(ChatModeRoom, QString(), line);
     My_Wait(console.toolkit, console.settings.Delay);
 }
 
@@ -27,19 +27,19 @@ void cmdSay_Click(Console& console)
 {
     BeginBusy(console);
     switch (console.game.RoundState) {
-    case 0:
+    case RoundStart:
         OpenGame(console);
         break;
-    case 1:
+    case RoundDrawPlayer:
         DrawNextPlayer(console);
         break;
-    case 2:
+    case RoundAskForWager:
         AskForWager(console);
         break;
-    case 3:
+    case RoundSayWager:
         SayWager(console);
         break;
-    case 4:
+    case RoundSayResults:
         SayResults(console);
         break;
     default:
@@ -72,7 +72,7 @@ void OpenGame(Console& console)
     g.GameStarted = console.clock.Now();
     StartGameLog(console);
 
-    g.RoundState = 1;
+    g.RoundState = RoundDrawPlayer;
     c.cmdSay.Caption = QStringLiteral("Draw Player");
     c.cmdSay.Enabled = false;
     c.txtPlayer.Text = QStringLiteral("(no player)");
@@ -86,7 +86,8 @@ void DrawNextPlayer(Console& console)
     GameState& g = console.game;
     ConsoleState& c = console.controls;
     if (!DrawPlayer(console)) {
-        console.chat.SayLine(0, QString(), QStringLiteral("---  All players have been drawn  ---"));
+        console.chat.SayLine(ChatModeRoom, QString(),
+                             QStringLiteral("---  All players have been drawn  ---"));
         return;
     }
     PlayerRecord& player = g.current();
@@ -100,7 +101,7 @@ void DrawNextPlayer(Console& console)
         return; // deleted while the call was said: the roster already went back to the draw
 
     c.cmdSay.Caption = QStringLiteral("Ask for Wager");
-    g.RoundState = 2;
+    g.RoundState = RoundAskForWager;
     g.CardIndex = 0;
     c.cmbStart[0].Text.clear();
     c.cmbStart[0].Enabled = true;

@@ -21,7 +21,7 @@ TextBoxState& cardBox(Console& console, int index)
 
 void say(Console& console, const QString& line)
 {
-    console.chat.SayLine(0, QString(), line);
+    console.chat.SayLine(ChatModeRoom, QString(), line);
     My_Wait(console.toolkit, console.settings.Delay);
 }
 
@@ -70,7 +70,7 @@ void AskForWager(Console& console)
     if (watch.gone())
         return;
 
-    g.RoundState = 3;
+    g.RoundState = RoundSayWager;
     c.cmdSay.Caption = QStringLiteral("Say Wager");
     cardBox(console, g.CardIndex).Enabled = false;
     ++g.CardIndex;
@@ -117,7 +117,7 @@ void SayWager(Console& console)
                                 QString::number(g.CardIndex));
         if (watch.gone())
             return;
-        g.RoundState = 4;
+        g.RoundState = RoundSayResults;
         c.cmdSay.Caption = QStringLiteral("Say Results");
         return;
     }
@@ -126,7 +126,7 @@ void SayWager(Console& console)
     if (watch.gone())
         return;
     c.cmdSay.Caption = QStringLiteral("Ask for Wager");
-    g.RoundState = 2;
+    g.RoundState = RoundAskForWager;
     cardBox(console, g.CardIndex).Enabled = false;
     --g.CardIndex;
     cardBox(console, g.CardIndex).Enabled = true;
@@ -167,7 +167,7 @@ void SayResults(Console& console)
         c.txtWager.Text = ScoreText(g.current().Score);
         ClearGuess(console);
         c.cmdSay.Caption = QStringLiteral("Ask for Wager");
-        g.RoundState = 2;
+        g.RoundState = RoundAskForWager;
         return;
     }
 
@@ -176,7 +176,7 @@ void SayResults(Console& console)
     c.txtWager.Text = QStringLiteral("0");
     ClearGuess(console);
     c.cmdSay.Caption = QStringLiteral("Draw Player");
-    g.RoundState = 1;
+    g.RoundState = RoundDrawPlayer;
     const PlayerRecord& done = g.current();
     SayMessage(console, done.Name + QStringLiteral(" has ") + ScoreText(done.Score) +
                             QStringLiteral(" points.  Thanks for playing"));

@@ -20,10 +20,10 @@ bool SetDefaults(Console& console)
 {
     GameState& game = console.game;
     Settings& settings = console.settings;
-    game.RoundState = 0;
+    game.RoundState = RoundStart;
     game.PlayerCount = 0;
     game.HostName = QStringLiteral("Me");
-    settings.Delay = 0;
+    settings.Delay = SpeedVeryFast;
     settings.Left = 0;
     settings.Top = 0;
     settings.OnTop = false;

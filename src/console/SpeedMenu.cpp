@@ -13,20 +13,20 @@ void SetSpeed(Console& console, std::int16_t delay)
 
 void mnuVeryFast_Click(Console& console)
 {
-    SetSpeed(console, 0);
+    SetSpeed(console, SpeedVeryFast);
 }
 
 void mnuFast_Click(Console& console)
 {
-    SetSpeed(console, 1);
+    SetSpeed(console, SpeedFast);
 }
 
 void mnuMedium_Click(Console& console)
 {
-    SetSpeed(console, 2);
+    SetSpeed(console, SpeedMedium);
 }
 
 void mnuSlow_Click(Console& console)
 {
-    SetSpeed(console, 3);
+    SetSpeed(console, SpeedSlow);
 }

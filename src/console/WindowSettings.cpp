@@ -5,10 +5,10 @@
 void ShowSpeedMarks(Console& console, std::int16_t delay)
 {
     ConsoleState& c = console.controls;
-    c.mnuVeryFast.Checked = delay == 0;
-    c.mnuFast.Checked = delay == 1;
-    c.mnuMedium.Checked = delay == 2;
-    c.mnuSlow.Checked = delay == 3;
+    c.mnuVeryFast.Checked = delay == SpeedVeryFast;
+    c.mnuFast.Checked = delay == SpeedFast;
+    c.mnuMedium.Checked = delay == SpeedMedium;
+    c.mnuSlow.Checked = delay == SpeedSlow;
 }
 
 void ApplySettingsToWindow(Console& console)
@@ -18,8 +18,8 @@ void ApplySettingsToWindow(Console& console)
 
     c.mnuOnTop.Checked = s.OnTop;
 
-    if (s.Delay < 0 || s.Delay > 3)
-        s.Delay = 1;
+    if (s.Delay < SpeedVeryFast || s.Delay > SpeedSlow)
+        s.Delay = SpeedFast;
     ShowSpeedMarks(console, s.Delay);
 
     c.mnuMonthlyDOW.Checked = s.Points && s.DayOfWeek;

@@ -12,6 +12,13 @@
 inline constexpr int PlayerSlots = 151;
 inline constexpr std::int16_t MaxPlayers = 150;
 
+// RoundState: the step the main button takes next, named by the button's caption then.
+inline constexpr std::int16_t RoundStart = 0;
+inline constexpr std::int16_t RoundDrawPlayer = 1;
+inline constexpr std::int16_t RoundAskForWager = 2;
+inline constexpr std::int16_t RoundSayWager = 3;
+inline constexpr std::int16_t RoundSayResults = 4;
+
 // The shared state of one game: one instance per run, read and written by every handler.
 struct GameState
 {
@@ -21,7 +28,7 @@ struct GameState
     std::int16_t CurrentPlayer = 0;
     PlayerRecord CurrentPlayerCopy;
     std::int16_t DrawnCount = 0;
-    std::int16_t RoundState = 0;
+    std::int16_t RoundState = RoundStart;
     std::int16_t CardIndex = 0;
     QDateTime GameStarted;
     QString HostName = QStringLiteral("Me");

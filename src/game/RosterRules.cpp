@@ -100,10 +100,10 @@ bool SortPlayers(GameState& g)
             break;
         }
     }
-    // An unopened game stays unopened: only "Start" may leave state 0.
-    if (g.CurrentPlayer != 0 || g.RoundState == 0)
+    // An unopened game stays unopened: only "Start" may leave it.
+    if (g.CurrentPlayer != 0 || g.RoundState == RoundStart)
         return false;
-    g.RoundState = 1;
+    g.RoundState = RoundDrawPlayer;
     g.CardIndex = 0;
     return true;
 }

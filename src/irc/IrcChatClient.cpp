@@ -1,5 +1,6 @@
 #include "irc/IrcChatClient.h"
 
+#include "chat/ChatModes.h"
 #include "irc/IrcConnection.h"
 #include "irc/IrcNick.h"
 #include "irc/IrcTextCodec.h"
@@ -74,10 +75,10 @@ void IrcChatClient::DapiCommunicate(const QByteArray&, std::int16_t mode, const 
 quint64 IrcChatClient::say(std::int16_t mode, const QByteArray& target, const QByteArray& text)
 {
     const QByteArray ircText = IrcTextCodec::ToIrc(text);
-    if (mode == 0)
+    if (mode == ChatModeRoom)
         return connection_.Say(connection_.Channel(), ircText);
     const QByteArray nick = IrcTextCodec::ToIrc(target);
-    if (mode == 2 && IrcNick::IsValid(nick))
+    if (mode == ChatModeEsp && IrcNick::IsValid(nick))
         return connection_.Say(nick, ircText);
     return 0;
 }

@@ -57,11 +57,11 @@ QString RecordLineEnd()
 QString TurnLogEntry(const GameState& game, const QString& previousCard, const QString& newCard)
 {
     const PlayerRecord& player = game.current();
-    if (game.RoundState == 1)
+    if (game.RoundState == RoundDrawPlayer)
         return LogSeparator() + LineEnd + player.Name + LineEnd;
-    if (game.RoundState == 4 && newCard.isEmpty())
+    if (game.RoundState == RoundSayResults && newCard.isEmpty())
         return WagerLine(player.Score, previousCard, player.Wager, player.Higher) + LineEnd;
-    if (game.RoundState == 4)
+    if (game.RoundState == RoundSayResults)
         return ClosingLine(player.Score, newCard) + LineEnd;
     return {};
 }

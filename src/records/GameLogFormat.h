@@ -7,9 +7,9 @@ struct GameState;
 
 // The game log and the players file, from which an interrupted game is rebuilt: their lines.
 
-// What the round state calls for: at the draw (state 1) the separator and the current
-// player's name; at the results (state 4) the wager line over the previous card, or, with a
-// new card, the closing line. Empty in any other state.
+// What the round state calls for: at "Draw Player" the separator and the current player's
+// name; at "Say Results" the wager line over the previous card, or, with a new card, the
+// closing line. Empty in any other state.
 QString TurnLogEntry(const GameState& game, const QString& previousCard, const QString& newCard);
 
 // The log's header: version line, monthly file, start time, "Host=" and the host, a blank line.

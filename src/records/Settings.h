@@ -6,9 +6,15 @@
 
 // The host's settings, each named after its key in quillo.ini, plus the record file paths.
 // One instance per run.
+// Delay: the speed of the Speed menu, the pause after each line said.
+inline constexpr std::int16_t SpeedVeryFast = 0;
+inline constexpr std::int16_t SpeedFast = 1;
+inline constexpr std::int16_t SpeedMedium = 2;
+inline constexpr std::int16_t SpeedSlow = 3;
+
 struct Settings
 {
-    std::int16_t Delay = 0;
+    std::int16_t Delay = SpeedVeryFast;
     std::int16_t Left = 0;
     std::int16_t Top = 0;
     bool OnTop = false;

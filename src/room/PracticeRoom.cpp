@@ -38,7 +38,7 @@ void PracticeRoom::DapiCommunicate(const QByteArray& plugin, std::int16_t mode,
     const QByteArray status = nextStatus(plugin);
     calls_.append({QStringLiteral("DapiCommunicate"), plugin, mode, target, text, status});
     if (status == "0") {
-        if (mode == 2)
+        if (mode == ChatModeEsp)
             chat_ += "ESP to " + target + ": " + text + LineEnd;
         else
             chat_ += ToCp1252(hostAvatar_) + ": " + text + LineEnd;
@@ -160,7 +160,7 @@ QStringList PracticeRoom::SaidLines() const
 {
     QStringList lines;
     for (const Call& call : calls_) {
-        if (call.Function == u"DapiCommunicate" && call.Mode == 0 && call.Status == "0")
+        if (call.Function == u"DapiCommunicate" && call.Mode == ChatModeRoom && call.Status == "0")
             lines.append(FromCp1252(call.Text));
     }
     return lines;
@@ -170,7 +170,7 @@ QStringList PracticeRoom::EspsSent() const
 {
     QStringList esps;
     for (const Call& call : calls_) {
-        if (call.Function == u"DapiCommunicate" && call.Mode == 2 && call.Status == "0")
+        if (call.Function == u"DapiCommunicate" && call.Mode == ChatModeEsp && call.Status == "0")
             esps.append(FromCp1252(call.Target) + QStringLiteral(": ") + FromCp1252(call.Text));
     }
     return esps;

@@ -155,7 +155,7 @@ TEST(ChatFaults, AClientThatNeverDeliversTheTextEndsEveryWaitInItsBound)
     EXPECT_GT(t.toolkit.ProcessEventsCalls, eventsBefore);
 
     // The room still takes lines afterwards.
-    t.chat.SayLine(0, {}, u"still here"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"still here"_s);
     EXPECT_EQ(t.chat.StatusText, u"0"_s);
 }
 
@@ -214,7 +214,7 @@ TEST(ChatFaults, AClientThatHangsUpMidCallRefusesTheCallsAndNothingWaitsForIt)
 
     QElapsedTimer timer;
     timer.start();
-    chat.SayLine(0, {}, u"hello"_s);
+    chat.SayLine(ChatModeRoom, {}, u"hello"_s);
     EXPECT_EQ(chat.StatusText, u"-1"_s);
     SayMessage(console, u"Welcome, %host%"_s);
     EXPECT_FALSE(chat.ReadAllText());

@@ -20,7 +20,7 @@ TEST(ChatLinkStatusLoop, RepeatsOnSixUntilDone)
 {
     TestConsole t;
     t.room.ScriptStatuses({"6", "6", "0"});
-    t.chat.SayLine(0, {}, u"hello"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"hello"_s);
     ASSERT_EQ(communicateCalls(t.room), 3);
     for (const auto& call : t.room.Calls()) {
         if (call.Function == u"DapiCommunicate") {
@@ -36,7 +36,7 @@ TEST(ChatLinkStatusLoop, RegistersAgainOnTenThenRepeats)
     TestConsole t;
     const int registersBefore = t.room.CountCalls(u"DapiRegister"_s);
     t.room.ScriptStatuses({"10"});
-    t.chat.SayLine(0, {}, u"hi"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"hi"_s);
     EXPECT_EQ(t.room.CountCalls(u"DapiRegister"_s), registersBefore + 1);
     EXPECT_EQ(communicateCalls(t.room), 2);
     EXPECT_EQ(t.room.SaidLines(), QStringList{u"hi"_s});
@@ -46,20 +46,20 @@ TEST(ChatLinkStatusLoop, RefusalAndOddStatusesEndTheLoopQuietly)
 {
     TestConsole t;
     t.room.ScriptStatuses({"-1"});
-    t.chat.SayLine(0, {}, u"a"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"a"_s);
     EXPECT_EQ(communicateCalls(t.room), 1);
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
 
     t.room.ScriptStatuses({"abc"}); // not a number: a refusal
-    t.chat.SayLine(0, {}, u"b"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"b"_s);
     EXPECT_EQ(communicateCalls(t.room), 2);
 
     t.room.ScriptStatuses({""}); // no status at all: done
-    t.chat.SayLine(0, {}, u"c"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"c"_s);
     EXPECT_EQ(communicateCalls(t.room), 3);
 
     t.room.ScriptStatuses({" 0", "3", " 6 ", "0"}); // " 0" and 3 repeat; " 6 " reads as 6
-    t.chat.SayLine(0, {}, u"d"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"d"_s);
     EXPECT_EQ(communicateCalls(t.room), 7);
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
 }
@@ -69,16 +69,16 @@ TEST(ChatLinkStatusLoop, GivesUpAfterItsBoundOnAClientThatNeverSettles)
     TestConsole t(ChatLimits{20, 200});
     QList<QByteArray> busy(100, "6");
     t.room.ScriptStatuses(busy);
-    t.chat.SayLine(0, {}, u"x"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"x"_s);
     EXPECT_EQ(communicateCalls(t.room), 20);
 }
 
 TEST(ChatLinkSayLine, PassesModeTargetAndEightBitText)
 {
     TestConsole t;
-    t.chat.SayLine(2, u"Bob"_s, u"You are registered ×"_s);
+    t.chat.SayLine(ChatModeEsp, u"Bob"_s, u"You are registered ×"_s);
     const auto& call = t.room.Calls().last();
-    EXPECT_EQ(call.Mode, 2);
+    EXPECT_EQ(call.Mode, ChatModeEsp);
     EXPECT_EQ(call.Target, QByteArray("Bob"));
     EXPECT_EQ(call.Text, QByteArray("You are registered \xD7"));
     EXPECT_EQ(t.room.EspsSent(), QStringList{u"Bob: You are registered ×"_s});

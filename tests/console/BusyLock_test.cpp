@@ -43,7 +43,7 @@ TEST(BusyLock, BeginLocksMenusMainButtonAndMacroButtonsUnderTheHourglass)
         EXPECT_FALSE(c.txtButton[i].Enabled) << i;
     EXPECT_TRUE(c.cmbStart[0].Enabled); // card boxes and wager controls stay usable
 
-    t.console.game.RoundState = 2;
+    t.console.game.RoundState = RoundAskForWager;
     EndBusy(t.console);
     EXPECT_FALSE(t.toolkit.Hourglass);
     EXPECT_TRUE(c.mnuFile.Enabled && c.mnuOptions.Enabled && c.mnuAbout.Enabled);
@@ -56,7 +56,7 @@ TEST(BusyLock, EndLeavesTheMainButtonOffWhenEveryoneHasBeenDrawn)
 {
     TestConsole t;
     GameState& g = t.console.game;
-    g.RoundState = 1;
+    g.RoundState = RoundDrawPlayer;
     g.PlayerCount = 2;
     g.DrawnCount = 2;
     g.CurrentPlayer = 2;

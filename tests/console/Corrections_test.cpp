@@ -44,7 +44,7 @@ TEST(Corrections, FixCardUndoesAWinSoTheCardCanBeScoredAgain)
     EXPECT_EQ(t.newLines(), QStringList{u"Fixing Card"_s});
     EXPECT_TRUE(t.toolkit.Pauses.isEmpty());
     EXPECT_EQ(c.game.current().Score, 10.0f);
-    EXPECT_EQ(c.game.RoundState, 4);
+    EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Say Results"_s);
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
 
@@ -74,7 +74,7 @@ TEST(Corrections, FixCardGivesAFractionalStakeBackExactlyAndLeavesPushesAlone)
     EXPECT_EQ(c.game.current().Score, 10.0f);
     mnuFixCard_Click(c);
     EXPECT_EQ(c.game.current().Score, 10.0f);
-    EXPECT_EQ(c.game.RoundState, 4);
+    EXPECT_EQ(c.game.RoundState, RoundSayResults);
 }
 
 TEST(Corrections, FixCardWhileTheNextWagerIsTakenStepsBackOneCard)
@@ -82,9 +82,9 @@ TEST(Corrections, FixCardWhileTheNextWagerIsTakenStepsBackOneCard)
     GameTable t;
     Console& c = t.console;
     bobFacing(t, u"5"_s);
-    t.click(); // asked: state 3 on the first card
+    t.click(); // asked: at "Say Wager" on the first card
     mnuFixCard_Click(c);
-    EXPECT_EQ(c.game.RoundState, 2);
+    EXPECT_EQ(c.game.RoundState, RoundAskForWager);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Ask for Wager"_s);
     EXPECT_EQ(c.game.CardIndex, 0);
     EXPECT_TRUE(c.controls.cmbStart[0].Enabled);
@@ -93,9 +93,9 @@ TEST(Corrections, FixCardWhileTheNextWagerIsTakenStepsBackOneCard)
 
     c.controls.cmbStart[0].Text = u"5"_s;
     play(t, u"4"_s, false, u"2"_s); // a win: 14
-    t.click();                      // asked on the 2: state 3, card 2 to be turned
+    t.click();                      // asked on the 2: at "Say Wager", card 2 to be turned
     mnuFixCard_Click(c);
-    EXPECT_EQ(c.game.RoundState, 4);
+    EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_EQ(c.game.CardIndex, 1);
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
     EXPECT_FALSE(c.controls.cmbStart[2].Enabled);
@@ -106,24 +106,24 @@ TEST(Corrections, FixCardWithNothingToUndoOnlySaysSo)
 {
     GameTable t;
     Console& c = t.console;
-    mnuFixCard_Click(c); // state 0
-    EXPECT_EQ(c.game.RoundState, 0);
+    mnuFixCard_Click(c); // at "Start"
+    EXPECT_EQ(c.game.RoundState, RoundStart);
 
     t.openWith({u"Bob"_s});
-    mnuFixCard_Click(c); // state 1 before anyone was drawn
-    EXPECT_EQ(c.game.RoundState, 1);
+    mnuFixCard_Click(c); // at "Draw Player" before anyone was drawn
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
 
     t.click();
-    mnuFixCard_Click(c); // state 2 on the first card: no result of this turn yet
-    EXPECT_EQ(c.game.RoundState, 2);
+    mnuFixCard_Click(c); // at "Ask for Wager" on the first card: no result of this turn yet
+    EXPECT_EQ(c.game.RoundState, RoundAskForWager);
 
     c.controls.cmbStart[0].Text = u"5"_s;
     t.click();
     c.controls.txtWager.Text = u"5"_s;
     c.controls.optHigher.Checked = true;
     t.click();
-    mnuFixCard_Click(c); // state 4: the card is still to be picked
-    EXPECT_EQ(c.game.RoundState, 4);
+    mnuFixCard_Click(c); // at "Say Results": the card is still to be picked
+    EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_EQ(c.game.current().Score, 10.0f);
     EXPECT_EQ(t.room.SaidLines().count(u"Fixing Card"_s), 4);
     EXPECT_FALSE(t.logBytes().contains("Fixing Card")); // nothing was taken back
@@ -135,14 +135,14 @@ TEST(Corrections, FixCardAfterTheGamesLastTurnFindsThePlayerAgain)
     Console& c = t.console;
     bobFacing(t, u"5"_s);
     play(t, u"10"_s, true, u"2"_s); // loses everything: the turn and the game are over
-    ASSERT_EQ(c.game.RoundState, 1);
+    ASSERT_EQ(c.game.RoundState, RoundDrawPlayer);
     ASSERT_EQ(c.game.CurrentPlayer, 0);
     ASSERT_FALSE(c.controls.cmdSay.Enabled);
 
     mnuFixCard_Click(c);
     EXPECT_EQ(c.game.CurrentPlayer, 1);
     EXPECT_EQ(c.game.current().Score, 10.0f);
-    EXPECT_EQ(c.game.RoundState, 4);
+    EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Say Results"_s);
     EXPECT_TRUE(c.controls.cmdSay.Enabled);
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
@@ -151,7 +151,7 @@ TEST(Corrections, FixCardAfterTheGamesLastTurnFindsThePlayerAgain)
     t.newLines();
     t.click();
     EXPECT_EQ(t.newLines(), (QStringList{u"¤   9   ¤"_s, u"wtg!  Bob gets 10 points"_s}));
-    EXPECT_EQ(c.game.RoundState, 2);
+    EXPECT_EQ(c.game.RoundState, RoundAskForWager);
     EXPECT_EQ(c.game.current().Score, 20.0f);
     EXPECT_TRUE(c.controls.cmdSay.Enabled);
 }
@@ -161,19 +161,19 @@ TEST(Corrections, FixWagerReturnsToSayWagerOnlyOnceAWagerIsUnderWay)
     GameTable t;
     Console& c = t.console;
     mnuFix_Click(c);
-    EXPECT_EQ(c.game.RoundState, 0);
+    EXPECT_EQ(c.game.RoundState, RoundStart);
     bobFacing(t, u"5"_s);
     mnuFix_Click(c);
-    EXPECT_EQ(c.game.RoundState, 2);
+    EXPECT_EQ(c.game.RoundState, RoundAskForWager);
 
     t.click();
     c.controls.txtWager.Text = u"7"_s;
     c.controls.optLower.Checked = true;
     t.click();
-    ASSERT_EQ(c.game.RoundState, 4);
+    ASSERT_EQ(c.game.RoundState, RoundSayResults);
     c.controls.chkAll.Checked = true;
     mnuFix_Click(c);
-    EXPECT_EQ(c.game.RoundState, 3);
+    EXPECT_EQ(c.game.RoundState, RoundSayWager);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Say Wager"_s);
     EXPECT_EQ(c.controls.txtWager.Text, u"10"_s);
     EXPECT_FALSE(c.controls.optHigher.Checked || c.controls.optLower.Checked);
@@ -229,22 +229,22 @@ TEST(Corrections, FixCardBetweenTurnsReopensTheLastTurnUnlessItsPlayerIsGone)
     t.drawOnly(u"Bob"_s);
     c.controls.cmbStart[0].Text = u"5"_s;
     play(t, u"10"_s, true, u"3"_s); // Bob loses all; Ann is still to play
-    ASSERT_EQ(c.game.RoundState, 1);
+    ASSERT_EQ(c.game.RoundState, RoundDrawPlayer);
     ASSERT_EQ(c.game.current().Name, u"Bob"_s);
 
     mnuFixCard_Click(c);
-    EXPECT_EQ(c.game.RoundState, 4);
+    EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_EQ(c.game.current().Score, 10.0f);
     EXPECT_EQ(c.game.CardIndex, 1);
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
 
     // Bob deleted after his turn: nobody to give the points back to.
     t.click(); // scores the loss again, back to the draw
-    ASSERT_EQ(c.game.RoundState, 1);
+    ASSERT_EQ(c.game.RoundState, RoundDrawPlayer);
     c.controls.lstPlayers.SelectedRow = c.game.CurrentPlayer - 1;
     mnuPDelete_Click(c);
     mnuFixCard_Click(c);
-    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(c.game.CurrentPlayer, 0);
     EXPECT_EQ(c.game.PlayerTable[0].Score, 0.0f);
 }

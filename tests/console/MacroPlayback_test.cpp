@@ -21,7 +21,7 @@ TEST(MacroPlayback, SaysEachFilledLineWithAPauseUnderTheBusyLock)
     GameTable t;
     Console& c = t.console;
     c.game.HostName = u"Bob"_s;
-    c.settings.Delay = 1;
+    c.settings.Delay = SpeedFast;
     setMacro(c, 9, u"To register ESP a %reg% to %host%, if you haven't done it yet.\r\n"_s);
     setMacro(c, 3, u"one %HOST%\r\n  \r\nthree\r\n"_s);
 

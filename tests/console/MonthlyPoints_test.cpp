@@ -22,7 +22,7 @@ struct MonthlyConsole : TestConsole
     MonthlyConsole()
     {
         console.settings.MonthlyFile = path(u"QOPMarch03.txt"_s);
-        console.settings.Delay = 1;
+        console.settings.Delay = SpeedFast;
     }
 
     void addPlayer(const QString& name, float score)

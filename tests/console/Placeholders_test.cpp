@@ -86,7 +86,7 @@ TEST(Placeholders, SayMessageSaysTheFilledLineAndPausesUnlessItIsEmpty)
 {
     TestConsole t;
     Console& c = t.console;
-    c.settings.Delay = 2;
+    c.settings.Delay = SpeedMedium;
     makeCurrent(c, u"Ann"_s, 2.5f);
 
     SayMessage(c, c.settings.WTG);

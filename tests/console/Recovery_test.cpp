@@ -82,7 +82,7 @@ void expectRecovered(const GameTable& played, const Expected& e, const std::stri
     const ConsoleState& k = c.controls;
     if (e.current.isEmpty()) {
         EXPECT_EQ(fresh->newLines(), recoveryLines(u"Let's play Quillo"_s));
-        EXPECT_EQ(c.game.RoundState, 1);
+        EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
         EXPECT_EQ(k.cmdSay.Caption, u"Draw Player"_s);
         EXPECT_EQ(c.game.CardIndex, 0);
         for (int i = 0; i <= 6; ++i) {
@@ -92,7 +92,7 @@ void expectRecovered(const GameTable& played, const Expected& e, const std::stri
         return;
     }
     EXPECT_EQ(fresh->newLines(), recoveryLines(u"Current Player is "_s + e.current));
-    EXPECT_EQ(c.game.RoundState, 2);
+    EXPECT_EQ(c.game.RoundState, RoundAskForWager);
     EXPECT_EQ(k.cmdSay.Caption, u"Ask for Wager"_s);
     EXPECT_TRUE(k.cmdSay.Enabled);
     EXPECT_EQ(c.game.current().Name, e.current);
@@ -183,7 +183,7 @@ TEST(Recovery, RebuildsTheGameAfterAnInterruptionAtEveryClick)
         }
         cards.append(s.card);
     }
-    ASSERT_EQ(t.console.game.RoundState, 1);
+    ASSERT_EQ(t.console.game.RoundState, RoundDrawPlayer);
     e.current.clear();
     e.cards.clear();
     e.roster[u"Bob"_s] = {15, true};
@@ -201,7 +201,7 @@ TEST(Recovery, AResumedTurnGoesOnAppendingToTheSameLog)
     auto fresh = restartFrom(t);
     const QByteArray before = fresh->logBytes();
     RecoverGame(fresh->console);
-    ASSERT_EQ(fresh->console.game.RoundState, 2);
+    ASSERT_EQ(fresh->console.game.RoundState, RoundAskForWager);
     fresh->click(); // Ask for Wager again, on the 5
     EXPECT_EQ(fresh->newLines().mid(7),
               (QStringList{u"Bob has 10 points"_s, u"Your Card is a 5.  What is your wager?"_s}));
@@ -252,7 +252,7 @@ TEST(Recovery, SkipsBlankPlayerLinesAndMatchesLoggedNamesExactly)
     EXPECT_FALSE(player(c, u"Ann"_s)->Drawn);
     // Cy's turn is under way: back at the K with the score before that wager.
     EXPECT_EQ(player(c, u"Cy"_s)->Score, 10.0f);
-    EXPECT_EQ(c.game.RoundState, 2);
+    EXPECT_EQ(c.game.RoundState, RoundAskForWager);
     EXPECT_EQ(c.game.current().Name, u"Cy"_s);
     EXPECT_EQ(c.controls.cmbStart[0].Text, u"K"_s);
     EXPECT_EQ(t.newLines().last(), u"Current Player is Cy"_s);
@@ -264,7 +264,7 @@ TEST(Recovery, AnUnmatchedLastPlayerIsNotResumed)
     writeFile(t.console.settings.PlayersFile, u"Ann\r\n"_s);
     writeFile(t.console.settings.LogFile, LogHeader + Sep + u"ann\r\n 10    K  2      lower\r\n"_s);
     RecoverGame(t.console);
-    EXPECT_EQ(t.console.game.RoundState, 1);
+    EXPECT_EQ(t.console.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(t.console.game.CurrentPlayer, 0);
     EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
     EXPECT_TRUE(t.console.controls.cmbStart[0].Text.isEmpty());
@@ -287,7 +287,7 @@ TEST(Recovery, ALogOfAnotherHostKeepsThePlayersFileRoster)
     EXPECT_EQ(player(c, u"Ann"_s)->Score, 10.0f);
     EXPECT_FALSE(player(c, u"Ann"_s)->Drawn);
     EXPECT_EQ(c.controls.lstPlayers.Rows.size(), 2);
-    EXPECT_EQ(c.game.RoundState, 0);
+    EXPECT_EQ(c.game.RoundState, RoundStart);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Start"_s);
     EXPECT_FALSE(c.controls.mnuRecover.Enabled);
     EXPECT_FALSE(t.toolkit.Hourglass);
@@ -303,7 +303,7 @@ TEST(Recovery, AMissingFileFailsQuietlyAndEmptiesTheRoster)
     EXPECT_EQ(noPlayers.newLines().mid(3),
               (QStringList{u"Recovery Started"_s, u"Recovery Failed"_s}));
     EXPECT_EQ(noPlayers.console.game.PlayerCount, 0);
-    EXPECT_EQ(noPlayers.console.game.RoundState, 0);
+    EXPECT_EQ(noPlayers.console.game.RoundState, RoundStart);
     EXPECT_FALSE(noPlayers.console.controls.mnuRecover.Enabled);
 
     GameTable noLog;
@@ -339,7 +339,7 @@ TEST(Recovery, AnUnreadableLogIsReportedWithItsPath)
         EXPECT_EQ(parts[2], u"Error with file: "_s + t.console.settings.LogFile);
         EXPECT_EQ(t.newLines().last(), u"Recovery Failed"_s);
         EXPECT_EQ(t.console.game.PlayerCount, 0);
-        EXPECT_EQ(t.console.game.RoundState, 0);
+        EXPECT_EQ(t.console.game.RoundState, RoundStart);
     }
 }
 
@@ -366,7 +366,7 @@ TEST(Recovery, RebuildsATurnWithFixedCardsAfterEveryClick)
     reveal(t, u"3"_s); // picked wrong: a loss, 5
     at(10, {u"5"_s}, "first result");
     mnuFixCard_Click(t.console); // back to "Say Results" with 10
-    ASSERT_EQ(t.console.game.RoundState, 4);
+    ASSERT_EQ(t.console.game.RoundState, RoundSayResults);
     at(10, {u"5"_s}, "first result fixed");
     mnuFix_Click(t.console);
     at(10, {u"5"_s}, "its wager fixed too");
@@ -377,7 +377,7 @@ TEST(Recovery, RebuildsATurnWithFixedCardsAfterEveryClick)
     t.click(); // asked on the 9
     at(10, {u"5"_s}, "asked on the 9");
     mnuFixCard_Click(t.console); // back one card, to the result over the 5
-    ASSERT_EQ(t.console.game.RoundState, 4);
+    ASSERT_EQ(t.console.game.RoundState, RoundSayResults);
     ASSERT_EQ(t.console.game.current().Score, 10.0f);
     at(10, {u"5"_s}, "fixed while asking");
     reveal(t, u"K"_s); // the 9 was a K: still a win, 14
@@ -390,13 +390,13 @@ TEST(Recovery, RebuildsATurnWithFixedCardsAfterEveryClick)
     t.click();
     wager(t, u"28"_s, true);
     reveal(t, u"2"_s); // everything lost: the turn ends at 0
-    ASSERT_EQ(t.console.game.RoundState, 1);
+    ASSERT_EQ(t.console.game.RoundState, RoundDrawPlayer);
     e.roster[u"Bob"_s] = {0, true};
     e.current.clear();
     e.cards.clear();
     expectRecovered(t, e, "turn ended");
     mnuFixCard_Click(t.console); // the ended turn reopened: its closing line no longer counts
-    ASSERT_EQ(t.console.game.RoundState, 4);
+    ASSERT_EQ(t.console.game.RoundState, RoundSayResults);
     at(28, {u"5"_s, u"K"_s, u"Q"_s}, "ended turn fixed");
     reveal(t, u"A"_s); // 56
     at(28, {u"5"_s, u"K"_s, u"Q"_s}, "third card scored again");
@@ -404,7 +404,7 @@ TEST(Recovery, RebuildsATurnWithFixedCardsAfterEveryClick)
     at(28, {u"5"_s, u"K"_s, u"Q"_s}, "asked on the A");
     wager(t, u"56"_s, true);
     reveal(t, u"5"_s); // lost: 0 again
-    ASSERT_EQ(t.console.game.RoundState, 1);
+    ASSERT_EQ(t.console.game.RoundState, RoundDrawPlayer);
     e.roster[u"Bob"_s] = {0, true};
     e.current.clear();
     e.cards.clear();
@@ -424,7 +424,7 @@ TEST(Recovery, ATurnWithMoreLoggedLinesThanCardsStillRecovers)
     ASSERT_EQ(t.console.game.PlayerCount, 1);
     EXPECT_EQ(t.console.game.PlayerTable[1].Score, 17.0f);
     EXPECT_TRUE(t.console.game.PlayerTable[1].Drawn);
-    EXPECT_EQ(t.console.game.RoundState, 1);
+    EXPECT_EQ(t.console.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
 }
 
@@ -438,7 +438,7 @@ TEST(Recovery, ALogWithTensOfThousandsOfCardLinesInTheLastTurnGoesOnBetweenTurns
     writeFile(t.console.settings.LogFile, log);
     RecoverGame(t.console);
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
-    EXPECT_EQ(t.console.game.RoundState, 1);
+    EXPECT_EQ(t.console.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(t.console.game.CardIndex, 0);
     EXPECT_EQ(t.console.controls.cmdSay.Caption, u"Draw Player"_s);
     EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
@@ -459,7 +459,7 @@ TEST(Recovery, ANameAnOlderVersionWroteWithALoneCrOrLfCostsOnlyThatPlayer)
     ASSERT_EQ(c.game.PlayerCount, 2);
     EXPECT_EQ(player(c, u"Ann"_s)->Score, 22.0f);
     EXPECT_TRUE(player(c, u"Ann"_s)->Drawn);
-    EXPECT_EQ(c.game.RoundState, 2); // Dee's turn goes on
+    EXPECT_EQ(c.game.RoundState, RoundAskForWager); // Dee's turn goes on
     EXPECT_EQ(c.game.current().Name, u"Dee"_s);
     EXPECT_EQ(c.controls.cmbStart[0].Text, u"K"_s);
     EXPECT_EQ(t.newLines().last(), u"Current Player is Dee"_s);

@@ -154,11 +154,11 @@ TEST(RegistrationScan, BeforeTheOpeningEveryNewSenderIsRefusedAndTheGameStaysUno
     ASSERT_EQ(t.toolkit.Boxes.size(), 2);
     EXPECT_EQ(t.toolkit.Boxes[1].Text, u"Maximum Player count has been reached!!"_s);
     EXPECT_EQ(t.toolkit.Boxes[1].Title, u"No More"_s);
-    EXPECT_EQ(c.game.RoundState, 0);
+    EXPECT_EQ(c.game.RoundState, RoundStart);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Start"_s);
 
     t.click(); // and can still be opened
-    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
 }
 
 TEST(RegistrationScan, TheHundredAndFiftyFirstPlayerIsRefused)
@@ -219,7 +219,7 @@ TEST(RegistrationScan, NamesThatWouldBreakARecordLineAreNeverRegistered)
     RecoverGame(fresh.console);
     EXPECT_TRUE(fresh.toolkit.Boxes.isEmpty());
     EXPECT_EQ(names(fresh.console), (QStringList{u"Ann"_s, u"Dee"_s}));
-    EXPECT_EQ(fresh.console.game.RoundState, 2);
+    EXPECT_EQ(fresh.console.game.RoundState, RoundAskForWager);
     EXPECT_EQ(fresh.console.game.current().Name, u"Ann"_s);
     EXPECT_EQ(fresh.console.controls.cmbStart[0].Text, u"5"_s);
 }

@@ -29,7 +29,7 @@ QStringList names(const Console& console)
     return list;
 }
 
-// A turn under way for the named player: state 3, card box 1 to be turned.
+// A turn under way for the named player: at "Say Wager", card box 1 to be turned.
 void midTurn(Console& console, const QString& name)
 {
     GameState& g = console.game;
@@ -39,7 +39,7 @@ void midTurn(Console& console, const QString& name)
             g.CurrentPlayerCopy = g.PlayerTable[static_cast<std::size_t>(i)];
         }
     }
-    g.RoundState = 3;
+    g.RoundState = RoundSayWager;
     g.CardIndex = 1;
     console.controls.cmdSay.Caption = u"Say Wager"_s;
     console.controls.txtPlayer.Text = name;
@@ -61,7 +61,7 @@ TEST(Roster, SortLeavesEqualScoresInTheOrderOfItsTwoExchangePasses)
     // A stable sort by score would give cy, al, Bea.
     EXPECT_EQ(names(c), (QStringList{u"cy"_s, u"Bea"_s, u"al"_s}));
     EXPECT_EQ(c.game.CurrentPlayer, 3); // follows its player
-    EXPECT_EQ(c.game.RoundState, 3);
+    EXPECT_EQ(c.game.RoundState, RoundSayWager);
 
     // Names compare in lower case, ordinally: "Zed" after "bob", and "ab" before "B".
     TestConsole u;
@@ -80,14 +80,14 @@ TEST(Roster, SortSendsAnOpenedGameBackToTheDrawWhenItsPlayerIsGone)
     addPlayer(c, u"Ann"_s, 10);
     c.game.CurrentPlayerCopy.Name = u"Gone"_s;
     c.game.CurrentPlayer = 1;
-    c.game.RoundState = 4;
+    c.game.RoundState = RoundSayResults;
     c.game.CardIndex = 3;
     c.controls.txtPlayer.Text = u"Gone"_s;
     c.controls.cmbStart[0].Enabled = false;
     c.controls.cmbStart[3].Enabled = true;
     SortRoster(c);
     EXPECT_EQ(c.game.CurrentPlayer, 0);
-    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(c.game.CardIndex, 0);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Draw Player"_s);
     EXPECT_TRUE(c.controls.txtPlayer.Text.isEmpty());
@@ -104,7 +104,7 @@ TEST(Roster, SortBeforeTheOpeningLeavesTheGameUnopened)
     addPlayer(c, u"Ann"_s, 10);
     SortRoster(c);
     EXPECT_EQ(names(c), (QStringList{u"Ann"_s, u"Bob"_s}));
-    EXPECT_EQ(c.game.RoundState, 0);
+    EXPECT_EQ(c.game.RoundState, RoundStart);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Start"_s);
     EXPECT_EQ(c.game.CurrentPlayer, 0);
 }
@@ -198,7 +198,7 @@ TEST(Roster, DeleteOfTheCurrentPlayerMidTurnGoesBackToTheDraw)
     EXPECT_EQ(names(c), (QStringList{u"Ann"_s, u"Cy"_s}));
     EXPECT_TRUE(c.game.PlayerTable[3].Name.isEmpty()); // the old last slot is left empty
     EXPECT_EQ(c.game.DrawnCount, 1);
-    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Draw Player"_s);
     EXPECT_TRUE(c.controls.txtPlayer.Text.isEmpty());
     EXPECT_TRUE(c.controls.cmbStart[0].Enabled);
@@ -220,7 +220,7 @@ TEST(Roster, DeleteOfAnotherPlayerKeepsTheTurnAndCountsOnlyDrawnOnes)
     mnuPDelete_Click(c);
     EXPECT_EQ(c.game.DrawnCount, 1);
     EXPECT_EQ(c.game.CurrentPlayer, 2); // Cy moved up and is still found
-    EXPECT_EQ(c.game.RoundState, 3);
+    EXPECT_EQ(c.game.RoundState, RoundSayWager);
 
     c.controls.lstPlayers.SelectedRow = 0; // Ann, drawn
     mnuPDelete_Click(c);

@@ -52,7 +52,7 @@ TEST(RoundFlow, OpeningSaysTheFixedLinesAndStartsTheRecords)
     old.write("Left Over\r\n");
     old.close();
     t.room.SetHostAvatar(u"Jane Doe"_s);
-    c.settings.Delay = 1;
+    c.settings.Delay = SpeedFast;
 
     t.click();
 
@@ -63,7 +63,7 @@ TEST(RoundFlow, OpeningSaysTheFixedLinesAndStartsTheRecords)
     EXPECT_EQ(c.game.PlayerCapacity, 150);
     EXPECT_EQ(c.game.GameStarted, QDateTime(QDate(2003, 3, 1), QTime(21, 5)));
     EXPECT_FALSE(c.controls.mnuRecover.Enabled);
-    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Draw Player"_s);
     // Nobody registered yet: the main button waits.
     EXPECT_FALSE(c.controls.cmdSay.Enabled);
@@ -82,7 +82,7 @@ TEST(RoundFlow, RegistrationWritesThePlayersFileAndConfirmsOnce)
     GameTable t;
     Console& c = t.console;
     t.click();
-    c.settings.Delay = 2;
+    c.settings.Delay = SpeedMedium;
     t.toolkit.Pauses.clear();
     RegisterPlayer(c, u"Mary Ann"_s);
     RegisterPlayer(c, u"Mary Ann"_s);
@@ -137,7 +137,7 @@ TEST(RoundFlow, AWholeTurnSaysEveryLineAndLogsEveryStep)
     turn(t, u"Q"_s); // loses everything: the turn ends at once
     EXPECT_EQ(t.newLines(), (QStringList{u"¤   Q   ¤"_s, u"awwww  Bob loses 15 points"_s,
                                          u"Bob has 0 points.  Thanks for playing"_s}));
-    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Draw Player"_s);
     EXPECT_EQ(c.controls.txtWager.Text, u"0"_s);
     EXPECT_FALSE(c.controls.cmbStart[2].Enabled);
@@ -153,7 +153,7 @@ TEST(RoundFlow, AWholeTurnSaysEveryLineAndLogsEveryStep)
 
     t.click();
     EXPECT_EQ(t.newLines(), QStringList{u"---  All players have been drawn  ---"_s});
-    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
 }
 
 TEST(RoundFlow, WagerIsCutToTheScoreAndAllStakesEverything)
@@ -186,7 +186,7 @@ TEST(RoundFlow, ZeroOrNegativeStakeAsksAgainOnTheSameCard)
         t.newLines();
         wager(t, stake, true);
         EXPECT_EQ(t.newLines(), QStringList{u"Wager can not be zero (0)!"_s});
-        EXPECT_EQ(c.game.RoundState, 2);
+        EXPECT_EQ(c.game.RoundState, RoundAskForWager);
         EXPECT_EQ(c.controls.cmdSay.Caption, u"Ask for Wager"_s);
         EXPECT_EQ(c.game.CardIndex, 0);
         EXPECT_TRUE(c.controls.cmbStart[0].Enabled);
@@ -208,7 +208,7 @@ TEST(RoundFlow, ChecksAnswerWithABoxAndKeepTheState)
     ASSERT_EQ(t.toolkit.Boxes.size(), 2);
     EXPECT_EQ(t.toolkit.Boxes[0].Text, u"No card selected!"_s);
     EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Select Card"_s);
-    EXPECT_EQ(c.game.RoundState, 2);
+    EXPECT_EQ(c.game.RoundState, RoundAskForWager);
     EXPECT_TRUE(t.newLines().isEmpty());
 
     turn(t, u"2"_s);
@@ -217,19 +217,19 @@ TEST(RoundFlow, ChecksAnswerWithABoxAndKeepTheState)
     EXPECT_EQ(t.toolkit.Boxes.last().Text, u"Invalid Wager!!!"_s);
     EXPECT_EQ(t.toolkit.Boxes.last().Title, u"Fix Wager"_s);
     EXPECT_EQ(c.controls.txtWager.Text, u"10"_s);
-    EXPECT_EQ(c.game.RoundState, 3);
+    EXPECT_EQ(c.game.RoundState, RoundSayWager);
 
     c.controls.txtWager.Text = u"4"_s;
     t.click(); // no guess picked
     EXPECT_EQ(t.toolkit.Boxes.last().Text, u"Select Higher/Lower!"_s);
     EXPECT_EQ(t.toolkit.Boxes.last().Title, u"Not Selected"_s);
-    EXPECT_EQ(c.game.RoundState, 3);
+    EXPECT_EQ(c.game.RoundState, RoundSayWager);
     EXPECT_EQ(c.game.current().Wager, 4.0f);
 
     wager(t, u"4"_s, true);
     turn(t, u"11"_s);
     EXPECT_EQ(t.toolkit.Boxes.last().Text, u"No card selected!"_s);
-    EXPECT_EQ(c.game.RoundState, 4);
+    EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
     EXPECT_EQ(t.toolkit.Boxes.size(), 5);
     EXPECT_EQ(t.newLines(),
@@ -267,7 +267,7 @@ TEST(RoundFlow, PushesAndWinsCompareByRankWithTheAceHigh)
     turn(t, u"10"_s);
     EXPECT_EQ(t.newLines().mid(3), (QStringList{u"¤   10   ¤"_s, u"push!  Bob gets no points"_s}));
     EXPECT_EQ(c.game.current().Score, 25.0f);
-    EXPECT_EQ(c.game.RoundState, 2);
+    EXPECT_EQ(c.game.RoundState, RoundAskForWager);
 }
 
 TEST(RoundFlow, TurnEndsAfterTheSixthCardWhateverTheScore)
@@ -283,7 +283,7 @@ TEST(RoundFlow, TurnEndsAfterTheSixthCardWhateverTheScore)
     }
     EXPECT_EQ(c.game.LastWager, 20000.0f);
     EXPECT_EQ(t.newLines().last(), u"Bob has 20000 points.  Thanks for playing"_s);
-    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
     EXPECT_TRUE(t.logBytes().endsWith(" 20000 7\r\n"));
 }
 
@@ -302,7 +302,7 @@ TEST(RoundFlow, DeletingThePlayerWhileALineIsSaidStopsTheStep)
     });
     t.click();
     EXPECT_EQ(t.newLines(), QStringList{u"Bob has 10 points"_s});
-    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Draw Player"_s);
     EXPECT_EQ(c.game.CardIndex, 0);
     EXPECT_EQ(c.game.PlayerCount, 1);
@@ -320,6 +320,6 @@ TEST(RoundFlow, DeletingThePlayerWhileALineIsSaidStopsTheStep)
     t.click();
     EXPECT_EQ(t.newLines(),
               (QStringList{u"Ann has 10 points"_s, u"Your Card is a 5.  What is your wager?"_s}));
-    EXPECT_EQ(c.game.RoundState, 3);
+    EXPECT_EQ(c.game.RoundState, RoundSayWager);
     EXPECT_EQ(c.game.current().Name, u"Ann"_s);
 }

@@ -48,18 +48,18 @@ TEST(SettingsFile, DefaultsWithoutAFileAndTheirExactBytes)
 {
     TestConsole t;
     Console& c = t.console;
-    c.game.RoundState = 3;
+    c.game.RoundState = RoundSayWager;
     c.game.PlayerCount = 2;
     c.game.HostName = u"Bob"_s;
     c.game.PlayerTable[150] = {u"Zed"_s, true, 5, 12, true};
-    c.settings.Delay = 2;
+    c.settings.Delay = SpeedMedium;
     c.settings.Call = u"hi"_s;
     c.settings.DayOfWeek = true;
     c.macros[9].Text = u"changed"_s;
     const int registrations = t.room.CountCalls(u"DapiRegister"_s);
 
     ASSERT_TRUE(SetDefaults(c));
-    EXPECT_EQ(c.game.RoundState, 0);
+    EXPECT_EQ(c.game.RoundState, RoundStart);
     EXPECT_EQ(c.game.PlayerCount, 0);
     EXPECT_EQ(c.game.HostName, u"Me"_s);
     EXPECT_TRUE(c.game.PlayerTable[150].Name.isEmpty());
@@ -85,7 +85,7 @@ TEST(SettingsFile, WrittenFileReadsBackEveryValue)
     Settings& s = writer.console.settings;
     WriteBytes(writer.path(u"my macros.txt"_s),
                "[Macro 1]\r\nHi\r\nHello all\r\n\r\n[end]\r\n\r\n");
-    s.Delay = 3;
+    s.Delay = SpeedSlow;
     s.OnTop = true;
     s.RegChar = u"±"_s;
     s.Start = -7;
@@ -104,7 +104,7 @@ TEST(SettingsFile, WrittenFileReadsBackEveryValue)
     reader.console.programFolder = writer.folder.path();
     ASSERT_TRUE(SetDefaults(reader.console));
     const Settings& r = reader.console.settings;
-    EXPECT_EQ(r.Delay, 3);
+    EXPECT_EQ(r.Delay, SpeedSlow);
     EXPECT_EQ(r.Left, 2000);
     EXPECT_EQ(r.Top, -300);
     EXPECT_TRUE(r.OnTop);
@@ -150,8 +150,8 @@ TEST(SettingsFile, HeadersAndKeysMatchByTheirFirstLettersInAnyCase)
                   "\r\n");
     ASSERT_TRUE(t.ok);
     const Settings& s = t.console.settings;
-    EXPECT_EQ(s.Delay, 1); // a key given again keeps its last value
-    EXPECT_EQ(s.Start, 2); // halves go to the even neighbour
+    EXPECT_EQ(s.Delay, SpeedFast); // a key given again keeps its last value
+    EXPECT_EQ(s.Start, 2);         // halves go to the even neighbour
     EXPECT_EQ(s.Top, 4);
     EXPECT_EQ(s.Left, 1000);
     EXPECT_EQ(s.Call, u"ack=xyz"_s);
@@ -215,7 +215,7 @@ TEST(SettingsFile, AMacroFileFaultIsShownAndTheSettingsReadingGoesOn)
     WriteBytes(t.path(u"quillo.ini"_s),
                "[Settings]\r\nMacroFile=" + ToCp1252(missing) + "\r\nDelay=2\r\n\r\n");
     ASSERT_TRUE(SetDefaults(t.console));
-    EXPECT_EQ(t.console.settings.Delay, 2);
+    EXPECT_EQ(t.console.settings.Delay, SpeedMedium);
     EXPECT_EQ(t.console.settings.MacroFile, missing);
     ASSERT_EQ(t.toolkit.Boxes.size(), 1);
     EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Problem with Macro File"_s);

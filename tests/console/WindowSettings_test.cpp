@@ -31,7 +31,7 @@ TEST(WindowSettings, EveryDesignMarkIsReplacedAndAnUnknownSpeedBecomesFast)
     c.chkAll.Checked = true;
     ApplySettingsToWindow(t.console);
 
-    EXPECT_EQ(s.Delay, 1);
+    EXPECT_EQ(s.Delay, SpeedFast);
     EXPECT_TRUE(c.mnuFast.Checked);
     EXPECT_EQ(CheckedSpeeds(c), 1);
     EXPECT_FALSE(c.mnuMonthlyDOW.Checked);
@@ -41,7 +41,7 @@ TEST(WindowSettings, EveryDesignMarkIsReplacedAndAnUnknownSpeedBecomesFast)
     EXPECT_FALSE(c.optHigher.Checked || c.optLower.Checked || c.chkAll.Checked);
     EXPECT_EQ(c.txtWager.Text, u"15"_s);
 
-    s.Delay = 3;
+    s.Delay = SpeedSlow;
     s.Points = true;
     s.DayOfWeek = false;
     s.OnTop = true;
@@ -71,7 +71,7 @@ TEST(SpeedMenu, EachItemSetsItsDelayAndSavesWithTheLivePosition)
     TestConsole t;
     t.toolkit.WindowTwips = QPoint(3000, 1500);
     mnuSlow_Click(t.console);
-    EXPECT_EQ(t.console.settings.Delay, 3);
+    EXPECT_EQ(t.console.settings.Delay, SpeedSlow);
     EXPECT_TRUE(t.console.controls.mnuSlow.Checked);
     EXPECT_EQ(CheckedSpeeds(t.console.controls), 1);
     QFile file(t.path(u"quillo.ini"_s));
@@ -81,7 +81,7 @@ TEST(SpeedMenu, EachItemSetsItsDelayAndSavesWithTheLivePosition)
     EXPECT_TRUE(text.contains("\r\nLeft= 3000 \r\n"));
 
     mnuVeryFast_Click(t.console);
-    EXPECT_EQ(t.console.settings.Delay, 0);
+    EXPECT_EQ(t.console.settings.Delay, SpeedVeryFast);
     EXPECT_TRUE(t.console.controls.mnuVeryFast.Checked);
     EXPECT_FALSE(t.console.controls.mnuSlow.Checked);
 }

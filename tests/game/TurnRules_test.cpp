@@ -52,7 +52,7 @@ TEST(RosterRules, TheRosterTakesSafeNewNamesUntilFullAndSortsByScoreThenName)
     EXPECT_EQ(AddToRoster(g, u"Cy"_s, 20), RosterAdd::Added);
     EXPECT_EQ(AddToRoster(g, u"Dee"_s, 10), RosterAdd::Full);
 
-    g.RoundState = 2; // a turn of bob's under way
+    g.RoundState = RoundAskForWager; // a turn of bob's under way
     g.CurrentPlayerCopy = g.PlayerTable[1];
     EXPECT_FALSE(SortPlayers(g));
     // By name, then by score in exchange passes that move equal scores about.
@@ -64,7 +64,7 @@ TEST(RosterRules, TheRosterTakesSafeNewNamesUntilFullAndSortsByScoreThenName)
 
     RemoveFromRoster(g, 2);
     EXPECT_TRUE(SortPlayers(g)); // bob is gone: back to the draw
-    EXPECT_EQ(g.RoundState, 1);
+    EXPECT_EQ(g.RoundState, RoundDrawPlayer);
     EXPECT_EQ(g.CurrentPlayer, 0);
     EXPECT_EQ(RosterSlot(g, u"Ann"_s), 2);
 }

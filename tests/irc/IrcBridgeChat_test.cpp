@@ -97,7 +97,7 @@ TEST_F(IrcBridgeChat, AListingStoppedByTheHostSaysNothingMoreThanItHadSaid)
     txtButton_Click(c, 8);                               // Scores
     EXPECT_FALSE(t.toolkit.Hourglass);
     // A line said after the listing is the sign that everything before it has arrived.
-    t.chat.SayLine(0, {}, u"next"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"next"_s);
     ASSERT_TRUE(bob->WaitFor([](const QList<ReceivedPrivmsg>& got) {
         return !got.isEmpty() && got.last().text == "next";
     })) << bridge->Log().toStdString();

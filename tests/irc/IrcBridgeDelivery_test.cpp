@@ -46,7 +46,7 @@ struct SocketTable
     explicit SocketTable(const QString& socketPath)
         : socket(socketPath), recorder(socket), table(recorder)
     {
-        table.console.settings.Delay = 0; // Very Fast
+        table.console.settings.Delay = SpeedVeryFast; // Very Fast
     }
 
     SocketChatClient socket;
@@ -111,23 +111,23 @@ TEST_P(IrcBridgeDelivery, ALineTheServerRefusesAnswersMinusOneAndNeverShowsAsSai
     ASSERT_TRUE(StartHostedChannel(GetParam().Make()));
     SocketTable t(bridge->SocketPath());
     ChatLink& chat = t.table.chat;
-    chat.SayLine(0, {}, u"before"_s);
+    chat.SayLine(ChatModeRoom, {}, u"before"_s);
     EXPECT_EQ(chat.StatusText, u"0"_s);
 
     // Bob opened the channel, so he may moderate it.
     bob->SendRaw("MODE #quillo +m");
     ASSERT_TRUE(bob->WaitForLine([](const QByteArray& l) { return l.contains(" MODE #quillo"); }));
-    chat.SayLine(0, {}, u"unheard"_s);
+    chat.SayLine(ChatModeRoom, {}, u"unheard"_s);
     EXPECT_EQ(chat.StatusText, u"-1"_s);
-    chat.SayLine(2, u"Nobody"_s, u"You are registered"_s);
+    chat.SayLine(ChatModeEsp, u"Nobody"_s, u"You are registered"_s);
     EXPECT_EQ(chat.StatusText, u"-1"_s);
-    chat.SayLine(2, u"Bob"_s, u"heard"_s);
+    chat.SayLine(ChatModeEsp, u"Bob"_s, u"heard"_s);
     EXPECT_EQ(chat.StatusText, u"0"_s);
 
     bob->SendRaw("MODE #quillo -m");
     ASSERT_TRUE(bob->WaitForLine(
         [](const QByteArray& l) { return l.contains(" MODE #quillo") && l.contains("-m"); }));
-    chat.SayLine(0, {}, u"after"_s);
+    chat.SayLine(ChatModeRoom, {}, u"after"_s);
     EXPECT_EQ(chat.StatusText, u"0"_s);
     ASSERT_TRUE(chat.ReadAllText());
     EXPECT_TRUE(chat.ReceivedText.endsWith(u"Host: before\r\nESP to Bob: heard\r\nHost: after"_s))

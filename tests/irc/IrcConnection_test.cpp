@@ -51,7 +51,7 @@ struct Bridge
     }
     QByteArray Say(const QByteArray& text)
     {
-        return Call(0, {}, text);
+        return Call(ChatModeRoom, {}, text);
     }
     QByteArray Text() const
     {
@@ -117,7 +117,7 @@ TEST(IrcConnection, ALineNotConfirmedWhenTheLinkIsLostIsRefusedAndNeverSaidAgain
     ASSERT_TRUE(WaitUntil([&] { return bridge.connection->IsJoined(); }));
     EXPECT_EQ(bridge.Say("one"), QByteArray("0"));
     server.AnswerPings(false);
-    bridge.Send(0, {}, "two");
+    bridge.Send(ChatModeRoom, {}, "two");
     ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo two"));
     EXPECT_EQ(bridge.status, QByteArray("none")); // the server has not said it took it
     server.Drop();
@@ -155,7 +155,7 @@ TEST(IrcConnection, WithEchoMessageTheServersEchoIsTheOnlyCopy)
     ASSERT_TRUE(server.WaitForLine("JOIN #quillo"));
     server.Send(":Host!q@h JOIN #quillo\r\n");
     ASSERT_TRUE(WaitUntil([&] { return bridge.connection->IsJoined(); }));
-    bridge.Send(0, {}, "hello there");
+    bridge.Send(ChatModeRoom, {}, "hello there");
     ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo :hello there"));
     // Until the echo the line is neither shown nor confirmed, and no PING is needed for it.
     WaitUntil([] { return false; }, 200);
@@ -168,11 +168,11 @@ TEST(IrcConnection, WithEchoMessageTheServersEchoIsTheOnlyCopy)
 
     // A refusal instead of the echo; a line the server drops without a word, found out by the
     // PING the bridge sends when the server stays silent about it.
-    bridge.Send(0, {}, "refused");
+    bridge.Send(ChatModeRoom, {}, "refused");
     ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo refused"));
     server.Send(":srv 404 Host #quillo :Cannot send to channel (+m)\r\n");
     ASSERT_TRUE(WaitUntil([&] { return bridge.status == "-1"; }));
-    EXPECT_EQ(bridge.Call(0, {}, "dropped"), QByteArray("-1"));
+    EXPECT_EQ(bridge.Call(ChatModeRoom, {}, "dropped"), QByteArray("-1"));
     EXPECT_EQ(bridge.Text(), QByteArray("Host: hello there\r\n"));
     ASSERT_FALSE(bridge.notices.isEmpty());
     EXPECT_EQ(bridge.notices.last().Value, 2);
@@ -208,8 +208,8 @@ TEST(IrcConnection, TheHostsOwnLinesShowOnceWithoutEchoMessage)
     Bridge bridge(server.Url());
     ASSERT_TRUE(server.SignOn());
     ASSERT_TRUE(WaitUntil([&] { return bridge.Say("said") == "0"; }));
-    EXPECT_EQ(bridge.Call(2, "Bob", "to Bob"), QByteArray("0"));
-    bridge.Send(2, "Host", "to myself");
+    EXPECT_EQ(bridge.Call(ChatModeEsp, "Bob", "to Bob"), QByteArray("0"));
+    bridge.Send(ChatModeEsp, "Host", "to myself");
     ASSERT_TRUE(server.WaitForLine("PRIVMSG Host :to myself"));
     server.Send(":Host!q@h PRIVMSG Host :to myself\r\n"); // the server delivers it
     ASSERT_TRUE(WaitUntil([&] { return bridge.Text().contains("myself"); }));
@@ -227,7 +227,7 @@ TEST(IrcConnection, AStatusHeldTooLongAnswersBusyAndTheRepeatContinuesTheSameLin
     server.AnswerPings(false);
     EXPECT_EQ(bridge.Say("slow"), QByteArray("6"));
     EXPECT_EQ(bridge.Say("slow"), QByteArray("6")); // the console's repeat
-    bridge.Send(0, {}, "slow");
+    bridge.Send(ChatModeRoom, {}, "slow");
     QByteArray ping;
     for (const QByteArray& line : server.Lines())
         ping = line.startsWith("PING ") ? line : ping;

@@ -140,7 +140,7 @@ TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRe
     const auto delivered = [&] {
         qsizetype said = 0;
         for (const RecordingChatClient::Said& line : recorder->Lines)
-            said += line.mode == 0 ? 1 : 0;
+            said += line.mode == ChatModeRoom ? 1 : 0;
         for (qsizetype i = 0; i < Nicks.size(); ++i) {
             if (!players[i].WaitFor(
                     [&](const auto&) {
@@ -154,7 +154,7 @@ TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRe
 
     click(); // the opening: the fixed lines, and the host's name read back from the chat
     EXPECT_EQ(c.game.HostName, QString::fromLatin1(HostNick));
-    EXPECT_EQ(c.game.RoundState, 1);
+    EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
     txtButton_Click(c, 9); // Call for Regs
     ASSERT_TRUE(delivered()) << bridge->Log().toStdString();
     EXPECT_EQ(players[2].TextsFrom(HostNick, Channel).value(4),
@@ -235,7 +235,7 @@ TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRe
     QList<QList<QByteArray>> esps(Nicks.size());
     for (const RecordingChatClient::Said& line : recorder->Lines) {
         EXPECT_EQ(line.status, "0") << line.text.constData();
-        if (line.mode == 0)
+        if (line.mode == ChatModeRoom)
             channel.append(OnIrc(line.text));
         else
             esps[Nicks.indexOf(line.target)].append(OnIrc(line.text));

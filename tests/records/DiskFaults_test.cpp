@@ -112,7 +112,7 @@ TEST(DiskFaults, AReadOnlyFolderKeepsEveryFileWholeAndEachSaveIsShown)
     // The old files still read, and once the folder takes writes again so do the saves.
     DiskConsole reader(disk.path());
     EXPECT_TRUE(SetDefaults(reader.console));
-    EXPECT_EQ(reader.console.settings.Delay, 3);
+    EXPECT_EQ(reader.console.settings.Delay, SpeedSlow);
     ASSERT_TRUE(disk.SetReadOnly(false));
     t.toolkit.Boxes.clear();
     EXPECT_TRUE(t.saveAll(7, u"second"_s, 5.0f));
@@ -161,7 +161,7 @@ TEST(DiskFaults, FilesThatVanishBetweenRunsAreRebuiltOrReportedAsEachOneSays)
     DiskConsole second(folder);
     second.console.settings.MacroFile.clear();
     ASSERT_TRUE(SetDefaults(second.console));
-    EXPECT_EQ(second.console.settings.Delay, 3);
+    EXPECT_EQ(second.console.settings.Delay, SpeedSlow);
     ASSERT_EQ(second.toolkit.Boxes.size(), 1);
     EXPECT_EQ(second.toolkit.Boxes[0].Title, u"Problem with Macro File"_s);
     EXPECT_TRUE(second.toolkit.Boxes[0].Text.startsWith(u"Error = "_s));
@@ -185,7 +185,7 @@ TEST(DiskFaults, FilesThatVanishBetweenRunsAreRebuiltOrReportedAsEachOneSays)
     DiskConsole third(folder);
     third.console.settings.MacroFile.clear();
     ASSERT_TRUE(SetDefaults(third.console));
-    EXPECT_EQ(third.console.settings.Delay, 0);
+    EXPECT_EQ(third.console.settings.Delay, SpeedVeryFast);
     EXPECT_TRUE(third.toolkit.Boxes.isEmpty());
 }
 

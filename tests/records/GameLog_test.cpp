@@ -45,7 +45,7 @@ struct LogConsole : TestConsole
         bob.Score = score;
         bob.Wager = wager;
         bob.Higher = higher;
-        console.game.RoundState = 4;
+        console.game.RoundState = RoundSayResults;
         WriteLog(console, previous, turned);
     }
 };
@@ -63,7 +63,7 @@ TEST(GameLog, WholeGameIsWrittenByteForByte)
     StartGameLog(t.console);
     EXPECT_FALSE(QFile::exists(t.console.settings.PlayersFile));
     AppendPlayersFile(t.console, u"Bob"_s);
-    t.console.game.RoundState = 1;
+    t.console.game.RoundState = RoundDrawPlayer;
     WriteLog(t.console, {}, {});
     t.result(10, 5, true, u"5"_s);
     t.result(15, 15, false, u"9"_s);
@@ -104,7 +104,7 @@ TEST(GameLog, FieldsThatFitKeepTheirColumnsAndLongOnesStayOnOneLine)
 TEST(GameLog, OtherStatesWriteNothingAndNamesKeepTheirBytes)
 {
     LogConsole t;
-    for (std::int16_t state : {0, 2, 3, 5}) {
+    for (std::int16_t state : {RoundStart, RoundAskForWager, RoundSayWager, std::int16_t(5)}) {
         t.console.game.RoundState = state;
         WriteLog(t.console, u"5"_s, u"9"_s);
     }
@@ -124,7 +124,7 @@ TEST(GameLog, FailuresAreShownAndTheGameGoesOn)
     t.console.settings.PlayersFile = t.path(u"blocked/QOPlayers.txt"_s);
 
     StartGameLog(t.console);
-    t.console.game.RoundState = 1;
+    t.console.game.RoundState = RoundDrawPlayer;
     WriteLog(t.console, {}, {});
     AppendPlayersFile(t.console, u"Bob"_s);
 
@@ -143,7 +143,7 @@ TEST(GameLog, FailuresAreShownAndTheGameGoesOn)
     // A folder in place of the log: the system's own reason and number.
     LogConsole u;
     ASSERT_TRUE(QDir(u.folder.path()).mkdir(u"Quillo.log"_s));
-    u.console.game.RoundState = 1;
+    u.console.game.RoundState = RoundDrawPlayer;
     WriteLog(u.console, {}, {});
     ASSERT_EQ(u.toolkit.Boxes.size(), 1);
     const QStringList lines = u.toolkit.Boxes[0].Text.split(u'\n');

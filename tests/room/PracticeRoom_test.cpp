@@ -12,9 +12,9 @@ TEST(PracticeRoom, ShowsTheHostsLinesUnderItsAvatarOnceRegistered)
     FakeToolkit toolkit;
     ChatLink chat(room, toolkit, u"quillo"_s);
     ASSERT_TRUE(chat.InitDDE());
-    chat.SayLine(0, {}, u"before"_s); // an unknown plug-in is asked to register: "10"
+    chat.SayLine(ChatModeRoom, {}, u"before"_s); // an unknown plug-in is asked to register: "10"
     EXPECT_EQ(room.CountCalls(u"DapiRegister"_s), 1);
-    chat.SayLine(0, {}, u"after"_s);
+    chat.SayLine(ChatModeRoom, {}, u"after"_s);
     EXPECT_EQ(room.ChatText(), QByteArray("Jane Doe: before\r\nJane Doe: after\r\n"));
     EXPECT_EQ(room.SaidLines(), (QStringList{u"before"_s, u"after"_s}));
 }

@@ -105,7 +105,7 @@ TEST(HostilePeer, GarbageIsDroppedAndTheRealStatusStillCounts)
     HostileCase t({QByteArray("HELLO\nSTATUS\nTEXT %zz\nNOTIFY a b c\nSTATUS 0 extra\n"
                               "\x01\x02\xFF\nSTATUS 0\n")});
     ASSERT_TRUE(t.chat.InitDDE());
-    t.chat.SayLine(0, {}, u"x"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"x"_s);
     EXPECT_EQ(t.chat.StatusText, u"0"_s);
     EXPECT_TRUE(t.client.IsConnected());
 }
@@ -114,7 +114,7 @@ TEST(HostilePeer, AnOversizedMessageClosesTheConnection)
 {
     HostileCase t({QByteArray("TEXT ") + QByteArray(MaxChatMessageBytes + 10, 'a')});
     ASSERT_TRUE(t.chat.InitDDE());
-    t.chat.SayLine(0, {}, u"x"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"x"_s);
     EXPECT_EQ(t.chat.StatusText, u"-1"_s);
     EXPECT_FALSE(t.client.IsConnected());
 }
@@ -124,7 +124,7 @@ TEST(HostilePeer, ATruncatedAnswerOrSilenceEndsTheCallAsRefused)
     {
         HostileCase t({QByteArray("STAT"), QByteArray("CLOSE")});
         ASSERT_TRUE(t.chat.InitDDE());
-        t.chat.SayLine(0, {}, u"x"_s);
+        t.chat.SayLine(ChatModeRoom, {}, u"x"_s);
         EXPECT_EQ(t.chat.StatusText, u"-1"_s);
     }
     {
@@ -132,7 +132,7 @@ TEST(HostilePeer, ATruncatedAnswerOrSilenceEndsTheCallAsRefused)
         ASSERT_TRUE(t.chat.InitDDE());
         QElapsedTimer clock;
         clock.start();
-        t.chat.SayLine(0, {}, u"x"_s);
+        t.chat.SayLine(ChatModeRoom, {}, u"x"_s);
         EXPECT_EQ(t.chat.StatusText, u"-1"_s);
         EXPECT_LT(clock.elapsed(), 5000);
     }

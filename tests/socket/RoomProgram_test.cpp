@@ -56,7 +56,7 @@ TEST(RoomProgram, AConsoleTalksToTheRoomProgramOverItsSocket)
     ChatLink chat(client, toolkit, u"quillo"_s, ChatLimits{50, 5000});
     ASSERT_TRUE(chat.InitDDE());
     chat.DapiRegister();
-    chat.SayLine(0, {}, u"×××  Quillo ° ¹"_s);
+    chat.SayLine(ChatModeRoom, {}, u"×××  Quillo ° ¹"_s);
     ASSERT_TRUE(chat.ReadAllText());
     EXPECT_EQ(chat.ReceivedText, u"Host: ×××  Quillo ° ¹"_s);
 }

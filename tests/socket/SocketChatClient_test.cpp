@@ -134,10 +134,10 @@ TEST(SocketChatClient, ACallMadeWhileAStatusIsHeldGoesOutAfterItAndGetsItsOwnSta
     // The timer can only fire while the outer call waits if the wait handles events.
     QByteArray innerStatus;
     QTimer::singleShot(50, [&] {
-        client.DapiCommunicate("quillo", 0, {}, "inner");
+        client.DapiCommunicate("quillo", ChatModeRoom, {}, "inner");
         innerStatus = status;
     });
-    client.DapiCommunicate("quillo", 0, {}, "outer");
+    client.DapiCommunicate("quillo", ChatModeRoom, {}, "outer");
     EXPECT_EQ(status, "1");
     EXPECT_EQ(innerStatus, "2");
     EXPECT_EQ(peer.Requests, (QList<QByteArray>{"INIT quillo", "COMMUNICATE quillo 0  outer",
@@ -150,7 +150,7 @@ TEST(SocketChatClient, ACallMadeWhileAStatusIsHeldGoesOutAfterItAndGetsItsOwnSta
     QTimer::singleShot(50, [&] { client.KillDDE(); });
     QElapsedTimer clock;
     clock.start();
-    client.DapiCommunicate("quillo", 0, {}, "cut short");
+    client.DapiCommunicate("quillo", ChatModeRoom, {}, "cut short");
     EXPECT_EQ(status, "-1");
     EXPECT_LT(clock.elapsed(), 3000);
     EXPECT_FALSE(client.IsConnected());
@@ -186,8 +186,8 @@ TEST(SocketChatClient, LinesArriveInTheRoomByteForByte)
     SocketConsole t;
     ASSERT_TRUE(t.chat.InitDDE());
     t.chat.DapiRegister();
-    t.chat.SayLine(0, {}, u"×××  ¤   9   ¤ ° ¹ é"_s);
-    t.chat.SayLine(2, u"Mary Ann"_s, u"You are registered"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"×××  ¤   9   ¤ ° ¹ é"_s);
+    t.chat.SayLine(ChatModeEsp, u"Mary Ann"_s, u"You are registered"_s);
     EXPECT_EQ(roomText(t.room), QByteArray("Host: \xD7\xD7\xD7  \xA4   9   \xA4 \xB0 \xB9 \xE9\r\n"
                                            "ESP to Mary Ann: You are registered\r\n"));
     EXPECT_EQ(t.chat.StatusText, u"0"_s);
@@ -199,16 +199,16 @@ TEST(SocketChatClient, StatusSequencesBehaveAsInProcess)
     ASSERT_TRUE(t.chat.InitDDE());
     t.chat.DapiRegister();
     t.room.Run([](PracticeRoom& r) { r.ScriptStatuses({"6", "6", "0"}); });
-    t.chat.SayLine(0, {}, u"a"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"a"_s);
     EXPECT_EQ(roomCalls(t.room, u"DapiCommunicate"_s), 3);
 
     t.room.Run([](PracticeRoom& r) { r.ScriptStatuses({"10"}); });
-    t.chat.SayLine(0, {}, u"b"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"b"_s);
     EXPECT_EQ(roomCalls(t.room, u"DapiCommunicate"_s), 5);
     EXPECT_EQ(roomCalls(t.room, u"DapiRegister"_s), 2);
 
     t.room.Run([](PracticeRoom& r) { r.ScriptStatuses({"-1"}); });
-    t.chat.SayLine(0, {}, u"c"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"c"_s);
     EXPECT_EQ(roomCalls(t.room, u"DapiCommunicate"_s), 6);
     EXPECT_EQ(t.chat.StatusText, u"-1"_s);
 }
@@ -234,14 +234,15 @@ TEST(SocketChatClient, ALostRoomRefusesCallsAndANewRoomIsFoundAgain)
     t.room.Stop();
     QElapsedTimer clock;
     clock.start();
-    t.chat.SayLine(0, {}, u"nobody hears this"_s);
+    t.chat.SayLine(ChatModeRoom, {}, u"nobody hears this"_s);
     EXPECT_EQ(t.chat.StatusText, u"-1"_s);
     EXPECT_FALSE(t.chat.ReadAllText());
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_FALSE(t.chat.LinkState.Reported); // the room never reported a state to lose
 
     RoomThread again(t.room.SocketPath());
-    t.chat.SayLine(0, {}, u"hello again"_s); // reconnects; the new room asks for registration
+    t.chat.SayLine(ChatModeRoom, {},
+                   u"hello again"_s); // reconnects; the new room asks for registration
     EXPECT_EQ(roomText(again), QByteArray("Host: hello again\r\n"));
 }
 

@@ -70,7 +70,7 @@ TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
 {
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    t.console().settings.Delay = 0;
+    t.console().settings.Delay = SpeedVeryFast;
     Host host{t};
 
     host.say(); // the opening
@@ -140,7 +140,7 @@ TEST(GameWindow, EscStopsTheScoresWhileTheyAreSaid)
 {
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    t.console().settings.Delay = 0;
+    t.console().settings.Delay = SpeedVeryFast;
     t.console().settings.Confirm = false;
     MainWindow& w = t.window();
     w.activateWindow();
@@ -180,7 +180,7 @@ TEST(GameWindow, LettersInTheWagerBoxStopTheClickOfTheMainButton)
 {
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    t.console().settings.Delay = 0;
+    t.console().settings.Delay = SpeedVeryFast;
     MainWindow& w = t.window();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -217,7 +217,7 @@ TEST(GameWindow, PopUpItemsDeleteAPlayerSayAScoreAndFixTheCard)
 {
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    t.console().settings.Delay = 0;
+    t.console().settings.Delay = SpeedVeryFast;
     Host host{t};
     host.say();
     t.room.Esp(u"Ann"_s, u"$"_s);
@@ -251,6 +251,6 @@ TEST(GameWindow, PopUpItemsDeleteAPlayerSayAScoreAndFixTheCard)
     host.say();
     EXPECT_EQ(t.console().game.current().Score, 6.0f);
 
-    t.action(u"mnuFix"_s)->trigger(); // state 2: no wager to fix
+    t.action(u"mnuFix"_s)->trigger(); // at "Ask for Wager": no wager to fix
     EXPECT_EQ(host.caption(), u"Ask for Wager"_s);
 }

@@ -78,7 +78,7 @@ TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     MainWindow& w = t.window();
-    t.console().game.RoundState = 2;
+    t.console().game.RoundState = RoundAskForWager;
     w.run(BeginBusy);
 
     EXPECT_FALSE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
@@ -138,7 +138,7 @@ TEST(MainWindow, EndBusyLeavesNoPlayersWhenEveryoneHasBeenDrawn)
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     MainWindow& w = t.window();
     GameState& g = t.console().game;
-    g.RoundState = 1;
+    g.RoundState = RoundDrawPlayer;
     g.PlayerCount = 2;
     g.DrawnCount = 1;
     w.run(BeginBusy);
@@ -297,7 +297,7 @@ TEST(MainWindow, ARefusedWagerKeepsTheFocusAndSwallowsTheClickThatTookIt)
         return number;
     });
     // The main button's own handler is wired: a click that happens opens the game.
-    t.console().settings.Delay = 0;
+    t.console().settings.Delay = SpeedVeryFast;
     auto* wager = t.find<QLineEdit>(u"txtWager"_s);
     auto* say = t.find<QPushButton>(u"cmdSay"_s);
 

@@ -17,7 +17,7 @@ TEST(OptionsMenu, ASpeedItemWritesTheDelayAtOnceAndChecksItselfAlone)
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     t.action(u"mnuMedium"_s)->trigger();
-    EXPECT_EQ(t.console().settings.Delay, 2);
+    EXPECT_EQ(t.console().settings.Delay, SpeedMedium);
     EXPECT_TRUE(t.settingsText().contains(u"\r\nDelay= 2 \r\n"_s));
     EXPECT_TRUE(t.action(u"mnuMedium"_s)->isChecked());
     EXPECT_FALSE(t.action(u"mnuVeryFast"_s)->isChecked());

@@ -26,7 +26,7 @@ TEST(Pacing, MyWaitCountsItsTicksAndKeepsTheWindowResponsive)
         QTest::mouseClick(higher, Qt::LeftButton);
         clickedDuringPause = pause.Running();
     });
-    My_Wait(t.session.Toolkit(), 1);
+    My_Wait(t.session.Toolkit(), SpeedFast);
     EXPECT_TRUE(clickedDuringPause);
     EXPECT_TRUE(t.console().controls.optHigher.Checked); // the click was handled meanwhile
     EXPECT_EQ(pause.TickCount(), 3);
@@ -49,10 +49,10 @@ TEST(Pacing, AWaitStartedInsideAnotherEndsAndTheOuterStillEnds)
 
     bool innerDone = false;
     QTimer::singleShot(10, [&] {
-        My_Wait(t.session.Toolkit(), 2); // five ticks inside a wait of three
+        My_Wait(t.session.Toolkit(), SpeedMedium); // five ticks inside a wait of three
         innerDone = true;
     });
-    My_Wait(t.session.Toolkit(), 1);
+    My_Wait(t.session.Toolkit(), SpeedFast);
     EXPECT_FALSE(timedOut);
     EXPECT_TRUE(innerDone);
     EXPECT_EQ(pause.Depth(), 0);
@@ -67,7 +67,7 @@ TEST(Pacing, TheWindowShowsTheStateBeforeEachPauseAndBox)
     QString shownInPause;
     t.console().controls.cmdSay.Caption = u"Say Results"_s;
     QTimer::singleShot(0, say, [&] { shownInPause = say->text(); });
-    My_Wait(t.session.Toolkit(), 0);
+    My_Wait(t.session.Toolkit(), SpeedVeryFast);
     EXPECT_EQ(shownInPause, u"Say Results"_s);
 
     QString shownWithBox;

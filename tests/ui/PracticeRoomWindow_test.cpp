@@ -76,7 +76,7 @@ TEST(PracticeRoomWindow, ShowsTheHostsLinesLiveUnderTheNameSetHere)
     ChatLink link(r.room, toolkit, u"quillo"_s);
     ASSERT_TRUE(link.InitDDE());
     link.DapiRegister();
-    link.SayLine(0, QString(), u"Welcome to Quillo"_s);
+    link.SayLine(ChatModeRoom, QString(), u"Welcome to Quillo"_s);
     EXPECT_TRUE(WaitUntil([&r] { return r.shown().contains(u"Quilla: Welcome to Quillo"_s); }));
 }
 

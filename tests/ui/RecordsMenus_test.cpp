@@ -85,7 +85,7 @@ TEST(RecordsMenus, CtrlRRecoversTheGameIntoTheWindowOnce)
     t.window().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&t.window()));
     QTest::keyClick(&t.window(), Qt::Key_R, Qt::ControlModifier);
-    ASSERT_TRUE(WaitUntil([&] { return c.game.RoundState == 2; }));
+    ASSERT_TRUE(WaitUntil([&] { return c.game.RoundState == RoundAskForWager; }));
 
     EXPECT_EQ(t.find<QPushButton>(u"cmdSay"_s)->text(), u"Ask for Wager"_s);
     EXPECT_EQ(t.find<QLineEdit>(u"txtPlayer"_s)->text(), u"Bob"_s);

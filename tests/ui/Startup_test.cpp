@@ -166,7 +166,7 @@ TEST(Startup, ADelayOutOfRangeStartsAsFastAndIsSavedAsOne)
     t.writeSettings(IniLines({u"Delay= 7 "_s}));
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     EXPECT_EQ(CheckedSpeeds(t), QStringList{u"mnuFast"_s});
-    EXPECT_EQ(t.console().settings.Delay, 1);
+    EXPECT_EQ(t.console().settings.Delay, SpeedFast);
     t.window().close();
     EXPECT_TRUE(t.settingsText().contains(u"\r\nDelay= 1 \r\n"_s));
 }

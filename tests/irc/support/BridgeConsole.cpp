@@ -24,7 +24,7 @@ int BridgeConsole::Init() const
 QByteArray BridgeConsole::Say(const QByteArray& text)
 {
     status_ = "none";
-    chat_.DapiCommunicate("quillo", 0, {}, text);
+    chat_.DapiCommunicate("quillo", ChatModeRoom, {}, text);
     return status_;
 }
 

@@ -20,7 +20,7 @@ public:
     // A line said in the channel; the status it was answered with.
     QByteArray Say(const QByteArray& text);
     // An ESP (mode 2) or another mode's call to one nick; the status.
-    QByteArray Esp(const QByteArray& nick, const QByteArray& text, std::int16_t mode = 2);
+    QByteArray Esp(const QByteArray& nick, const QByteArray& text, std::int16_t mode = ChatModeEsp);
     // The chat text as GETALLTEXT delivers it; empty when it did not come.
     std::optional<QByteArray> ChatText();
     // Waits until the chat text holds the bytes.
