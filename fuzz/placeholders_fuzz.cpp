@@ -59,11 +59,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     g.HostName = takeText(input, 24);
     console.settings.RegChar = takeText(input, 1);
     g.CurrentPlayer = input.ConsumeIntegralInRange<std::int16_t>(0, MaxPlayers);
-    g.current().Name = takeText(input, 24);
+    g.Current().Name = takeText(input, 24);
     const auto wagerBits = input.ConsumeIntegral<std::uint32_t>();
     float wager = 0.0f;
     std::memcpy(&wager, &wagerBits, sizeof wager);
-    g.current().Wager = wager;
+    g.Current().Wager = wager;
     g.CardIndex = input.ConsumeIntegralInRange<std::int16_t>(-2, 8);
     for (TextBoxState& box : console.controls.cmbStart)
         box.Text = takeText(input, 6);
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     QHash<QString, QString> values;
     values.insert(QStringLiteral("host"), g.HostName);
     values.insert(QStringLiteral("reg"), console.settings.RegChar);
-    values.insert(QStringLiteral("player"), g.current().Name);
+    values.insert(QStringLiteral("player"), g.Current().Name);
     values.insert(QStringLiteral("points"), ScoreText(wager));
     const bool cardShown = g.CardIndex >= 0 && g.CardIndex < 7;
     values.insert(QStringLiteral("card"),
@@ -92,6 +92,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                        QStringLiteral("\n--- expected ---\n") + expected);
     // Each "%" of the template opens at most one name, so the action is asked at most that often.
     FUZZ_CHECK(actionCalls <= line.count(u'%'), line);
-    g.current() = PlayerRecord{};
+    g.Current() = PlayerRecord{};
     return 0;
 }

@@ -70,7 +70,7 @@ int main(int argc, char** argv)
     std::unique_ptr<PracticeRoomWindow> roomWindow;
     if (room) {
         roomWindow = std::make_unique<PracticeRoomWindow>(*room);
-        roomWindow->showBeside(*session.Window());
+        roomWindow->ShowBeside(*session.Window());
     }
     return QApplication::exec();
 }

@@ -39,7 +39,7 @@ void mnuFix_Click(Console& console)
     ConsoleState& c = console.controls;
     g.RoundState = RoundSayWager;
     c.cmdSay.Caption = QStringLiteral("Say Wager");
-    c.txtWager.Text = ScoreText(g.current().Score);
+    c.txtWager.Text = ScoreText(g.Current().Score);
     c.optHigher.Checked = false;
     c.optLower.Checked = false;
     c.chkAll.Checked = false;
@@ -91,7 +91,7 @@ bool txtWager_Validate(Console& console)
         return true;
     c.Focus = QStringLiteral("txtWager");
     console.toolkit.MessageBox(QStringLiteral("Wager must be a number"), QStringLiteral("Wager"));
-    c.txtWager.Text = ScoreText(console.game.current().Score);
+    c.txtWager.Text = ScoreText(console.game.Current().Score);
     return false;
 }
 
@@ -99,5 +99,5 @@ void chkAll_Click(Console& console)
 {
     ConsoleState& c = console.controls;
     if (!c.txtPlayer.Text.isEmpty())
-        c.txtWager.Text = ScoreText(console.game.current().Score);
+        c.txtWager.Text = ScoreText(console.game.Current().Score);
 }

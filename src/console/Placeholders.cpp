@@ -11,7 +11,7 @@ QString FillPlaceholders(Console& console, const QString& line, const Placeholde
     const auto& boxes = console.controls.cmbStart;
     const bool inPlay = g.CardIndex >= 0 && g.CardIndex < static_cast<int>(boxes.size());
     const PlaceholderValues values{
-        g.HostName, console.settings.RegChar, g.current().Name, ScoreText(g.current().Wager),
+        g.HostName, console.settings.RegChar, g.Current().Name, ScoreText(g.Current().Wager),
         inPlay ? boxes[static_cast<std::size_t>(g.CardIndex)].Text : QString()};
     return FillPlaceholderText(line, values, action);
 }

@@ -92,8 +92,8 @@ void resumeTurn(Console& console, const QStringList& cards)
         c.cmbStart[i].Enabled = false;
     }
     c.cmbStart[static_cast<std::size_t>(g.CardIndex)].Enabled = true;
-    c.txtPlayer.Text = g.current().Name;
-    c.txtWager.Text = ScoreText(g.current().Score);
+    c.txtPlayer.Text = g.Current().Name;
+    c.txtWager.Text = ScoreText(g.Current().Score);
     c.cmdSay.Caption = QStringLiteral("Ask for Wager");
     g.RoundState = RoundAskForWager;
 }
@@ -168,7 +168,7 @@ void recover(Console& console)
     QString second;
     if (last.Score > 0.0f && g.CardIndex < 6 && !last.Name.isEmpty() && g.CurrentPlayer != 0) {
         resumeTurn(console, lastCards);
-        second = QStringLiteral("Current Player is ") + g.current().Name;
+        second = QStringLiteral("Current Player is ") + g.Current().Name;
     } else {
         resumeBetweenTurns(console);
         second = QStringLiteral("Let's play Quillo");

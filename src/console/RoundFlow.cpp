@@ -90,7 +90,7 @@ void DrawNextPlayer(Console& console)
                              QStringLiteral("---  All players have been drawn  ---"));
         return;
     }
-    PlayerRecord& player = g.current();
+    PlayerRecord& player = g.Current();
     c.txtPlayer.Text = player.Name;
     player.Score = console.settings.Start;
     c.txtWager.Text = ScoreText(player.Score);

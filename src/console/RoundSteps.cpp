@@ -61,7 +61,7 @@ void AskForWager(Console& console)
         noCard(console);
         return;
     }
-    const PlayerRecord& player = g.current();
+    const PlayerRecord& player = g.Current();
     say(console, player.Name + QStringLiteral(" has ") + ScoreText(player.Score) +
                      QStringLiteral(" points"));
     if (watch.gone())
@@ -84,7 +84,7 @@ void SayWager(Console& console)
     ConsoleState& c = console.controls;
     if (g.CardIndex < 1 || g.CardIndex > 6)
         return;
-    PlayerRecord& player = g.current();
+    PlayerRecord& player = g.Current();
     if (c.chkAll.Checked)
         c.txtWager.Text = ScoreText(player.Score);
     const auto typed = ParseWager(c.txtWager.Text);
@@ -130,7 +130,7 @@ void SayWager(Console& console)
     cardBox(console, g.CardIndex).Enabled = false;
     --g.CardIndex;
     cardBox(console, g.CardIndex).Enabled = true;
-    c.txtWager.Text = ScoreText(g.current().Score);
+    c.txtWager.Text = ScoreText(g.Current().Score);
 }
 
 void SayResults(Console& console)
@@ -163,8 +163,8 @@ void SayResults(Console& console)
     if (watch.gone())
         return;
 
-    if (g.current().Score != 0 && g.CardIndex != 6) {
-        c.txtWager.Text = ScoreText(g.current().Score);
+    if (g.Current().Score != 0 && g.CardIndex != 6) {
+        c.txtWager.Text = ScoreText(g.Current().Score);
         ClearGuess(console);
         c.cmdSay.Caption = QStringLiteral("Ask for Wager");
         g.RoundState = RoundAskForWager;
@@ -177,7 +177,7 @@ void SayResults(Console& console)
     ClearGuess(console);
     c.cmdSay.Caption = QStringLiteral("Draw Player");
     g.RoundState = RoundDrawPlayer;
-    const PlayerRecord& done = g.current();
+    const PlayerRecord& done = g.Current();
     SayMessage(console, done.Name + QStringLiteral(" has ") + ScoreText(done.Score) +
                             QStringLiteral(" points.  Thanks for playing"));
     for (std::size_t i = 1; i < c.cmbStart.size(); ++i)

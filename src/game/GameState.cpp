@@ -1,11 +1,11 @@
 #include "game/GameState.h"
 
-PlayerRecord& GameState::current()
+PlayerRecord& GameState::Current()
 {
     return PlayerTable[static_cast<std::size_t>(CurrentPlayer)];
 }
 
-const PlayerRecord& GameState::current() const
+const PlayerRecord& GameState::Current() const
 {
     return PlayerTable[static_cast<std::size_t>(CurrentPlayer)];
 }

@@ -36,6 +36,6 @@ struct GameState
     bool LastHigher = false;
     std::int32_t LastResult = 0;
 
-    PlayerRecord& current();
-    const PlayerRecord& current() const;
+    PlayerRecord& Current();
+    const PlayerRecord& Current() const;
 };

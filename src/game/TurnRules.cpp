@@ -5,7 +5,7 @@
 
 std::int32_t ScoreTurnedCard(GameState& g, const QString& previousCard, const QString& card)
 {
-    PlayerRecord& player = g.current();
+    PlayerRecord& player = g.Current();
     g.LastHigher = player.Higher;
     g.LastWager = player.Wager; // exact, so Fix Card gives a fractional stake back whole
     const int was = CardRank(previousCard);
@@ -24,7 +24,7 @@ std::int32_t ScoreTurnedCard(GameState& g, const QString& previousCard, const QS
 
 void UndoLastResult(GameState& g)
 {
-    PlayerRecord& player = g.current();
+    PlayerRecord& player = g.Current();
     player.Wager = g.LastWager;
     player.Higher = g.LastHigher;
     if (g.LastResult == ResultWin)

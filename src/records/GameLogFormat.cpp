@@ -56,7 +56,7 @@ QString RecordLineEnd()
 
 QString TurnLogEntry(const GameState& game, const QString& previousCard, const QString& newCard)
 {
-    const PlayerRecord& player = game.current();
+    const PlayerRecord& player = game.Current();
     if (game.RoundState == RoundDrawPlayer)
         return LogSeparator() + LineEnd + player.Name + LineEnd;
     if (game.RoundState == RoundSayResults && newCard.isEmpty())

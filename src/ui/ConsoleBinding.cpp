@@ -68,7 +68,7 @@ void ConsoleBinding::connectEdits()
             [&c](int row) { c.lstPlayers.SelectedRow = row; });
 }
 
-void ConsoleBinding::toWidgets()
+void ConsoleBinding::ToWidgets()
 {
     // Showing may move the focus, and leaving the wager box runs its check, which may change
     // the state again: show once more rather than recurse.

@@ -7,7 +7,7 @@ struct MainControls;
 class QMainWindow;
 
 // Keeps the console state and the main window's widgets in step. The logic writes the state;
-// toWidgets() shows it (with the widgets' signals blocked, so showing is never mistaken for
+// ToWidgets() shows it (with the widgets' signals blocked, so showing is never mistaken for
 // an edit). What the host does in the window goes back into the state at once: card box
 // text, wager text, the guess buttons, "All?" and the selected player.
 class ConsoleBinding final : public QObject
@@ -18,7 +18,7 @@ public:
     ConsoleBinding(Console& console, MainControls& controls, QMainWindow& window);
 
     // State to widgets. The focus request (controls.Focus) is carried out and then cleared.
-    void toWidgets();
+    void ToWidgets();
 
 private:
     void connectEdits();

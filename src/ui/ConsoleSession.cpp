@@ -35,7 +35,7 @@ ConsoleSession::ConsoleSession(ChatClient& client, Clock& clock, const QString& 
     chat_.SetLinkStateHook([this] {
         ShowLinkState(chat_.LinkState, console_.controls.lblLinkState, console_.game);
         if (window_)
-            window_->showState();
+            window_->ShowState();
     });
 }
 
@@ -61,7 +61,7 @@ ConsoleSession::Outcome ConsoleSession::Start()
         RemoveLeftSaveCopies(console_.programFolder);
 
     window_ = std::make_unique<MainWindow>(console_);
-    toolkit_.SetWindow(window_.get(), [this] { window_->showState(); });
+    toolkit_.SetWindow(window_.get(), [this] { window_->ShowState(); });
     console_.controls.Caption = QStringLiteral("QO Single V") + VersionText();
 
     if (!SetDefaults(console_))
@@ -69,10 +69,10 @@ ConsoleSession::Outcome ConsoleSession::Start()
 
     const Settings& s = console_.settings;
     if (s.Left > 0)
-        window_->moveToTwips({s.Left, s.Top});
+        window_->MoveToTwips({s.Left, s.Top});
     ApplySettingsToWindow(console_);
     console_.controls.Visible = true;
-    window_->showState();
+    window_->ShowState();
     if (claim == SingleInstance::Claim::Unavailable)
         toolkit_.MessageBox(UnwritableFolderText(console_.programFolder),
                             QStringLiteral("Program Error"));
@@ -124,7 +124,7 @@ ChatLink& ConsoleSession::Chat()
     return chat_;
 }
 
-Console& ConsoleSession::console()
+Console& ConsoleSession::TheConsole()
 {
     return console_;
 }

@@ -45,7 +45,7 @@ public:
 
     WidgetToolkit& Toolkit();
     ChatLink& Chat();
-    Console& console();
+    Console& TheConsole();
     MainWindow* Window();
     bool IsShutDown() const;
 

@@ -34,22 +34,22 @@ MacroButton::MacroButton(int index, QWidget* parent) : QLineEdit(parent), index_
     setTextMargins(0, 0, 0, 0);
 }
 
-int MacroButton::index() const
+int MacroButton::Index() const
 {
     return index_;
 }
 
-QRect MacroButton::numberRect() const
+QRect MacroButton::NumberRect() const
 {
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     return style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
 }
 
-QFont MacroButton::numberFont() const
+QFont MacroButton::NumberFont() const
 {
     QFont shown = font();
-    const int room = numberRect().width();
+    const int room = NumberRect().width();
     while (shown.pointSizeF() > MinNumberPoints &&
            QFontMetrics(shown).horizontalAdvance(text()) > room)
         shown.setPointSizeF(std::max(MinNumberPoints, shown.pointSizeF() - 0.25));
@@ -64,11 +64,11 @@ void MacroButton::paintEvent(QPaintEvent* event)
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    const QRect room = numberRect();
+    const QRect room = NumberRect();
     painter.setClipRect(room);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-    painter.setFont(numberFont());
+    painter.setFont(NumberFont());
     painter.drawText(room, Qt::AlignCenter, text());
 }
 

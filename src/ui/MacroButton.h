@@ -11,13 +11,13 @@ class MacroButton final : public QLineEdit
 public:
     MacroButton(int index, QWidget* parent);
 
-    int index() const;
+    int Index() const;
     // Where the number stands: all of the box inside its border. A line edit keeps a margin
     // for its cursor on either side, which leaves a 17 px box too narrow for "20".
-    QRect numberRect() const;
+    QRect NumberRect() const;
     // The font the number is drawn in: the box's own, or a smaller size of it where a face
     // wider than the design's would not fit the number in.
-    QFont numberFont() const;
+    QFont NumberFont() const;
 
 Q_SIGNALS:
     void clicked(int index);

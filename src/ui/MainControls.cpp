@@ -44,7 +44,7 @@ QFrame* BareFrame(QWidget* parent, const QString& name, QRect geometry)
 
 } // namespace
 
-void MainControls::build(QWidget* client)
+void MainControls::Build(QWidget* client)
 {
     // The focus sink comes first in the tab order and hides behind the player list; it only
     // ever holds the focus.

@@ -39,7 +39,7 @@ struct MainControls
     MainMenus menus;
 
     // Creates the controls in their design state inside the client area, in creation order.
-    void build(QWidget* client);
+    void Build(QWidget* client);
 };
 
 // The client area of the console in pixels at 96 dpi (2670 x 7005 twips).

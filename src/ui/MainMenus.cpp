@@ -33,7 +33,7 @@ void Separator(QMenu* menu, const QString& name)
 
 } // namespace
 
-void MainMenus::build(QMenuBar* bar, QWidget* window)
+void MainMenus::Build(QMenuBar* bar, QWidget* window)
 {
     mnuFile = NamedMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"), bar);
     mnuList = NamedMenu(QStringLiteral("mnuList"), QStringLiteral("Monthly Points"), mnuFile);

@@ -44,5 +44,5 @@ struct MainMenus
     QAction* mnuFixCard = nullptr;
 
     // Fills the bar and makes the pop-ups children of the window.
-    void build(QMenuBar* bar, QWidget* window);
+    void Build(QMenuBar* bar, QWidget* window);
 };

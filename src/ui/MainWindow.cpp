@@ -41,8 +41,8 @@ MainWindow::MainWindow(Console& console, QWidget* parent) : QMainWindow(parent),
     client->setAutoFillBackground(true);
     client->setFixedSize(ClientWidth, ClientHeight);
     setCentralWidget(client);
-    w_.build(client);
-    w_.menus.build(menuBar(), this);
+    w_.Build(client);
+    w_.menus.Build(menuBar(), this);
     new MenuShortcutFirst(*this, *w_.menus.mnuExit);
 
     // A fixed frame: the client area and the menu bar, nothing to drag.
@@ -65,36 +65,36 @@ MainWindow::~MainWindow()
     delete dialog_.data();
 }
 
-Console& MainWindow::console()
+Console& MainWindow::TheConsole()
 {
     return console_;
 }
 
-const MainControls& MainWindow::widgets() const
+const MainControls& MainWindow::Widgets() const
 {
     return w_;
 }
 
-void MainWindow::run(const Handler& handler)
+void MainWindow::Run(const Handler& handler)
 {
     handler(console_);
-    showState();
+    ShowState();
 }
 
-void MainWindow::showState()
+void MainWindow::ShowState()
 {
-    binding_->toWidgets();
+    binding_->ToWidgets();
 }
 
-void MainWindow::onAction(const QString& name, Handler handler)
+void MainWindow::OnAction(const QString& name, Handler handler)
 {
     auto* action = findChild<QAction*>(name);
     Q_ASSERT_X(action, "MainWindow::onAction", "no menu item by that name");
     if (action)
-        connect(action, &QAction::triggered, this, [this, handler] { run(handler); });
+        connect(action, &QAction::triggered, this, [this, handler] { Run(handler); });
 }
 
-void MainWindow::onClick(const QString& name, Handler handler)
+void MainWindow::OnClick(const QString& name, Handler handler)
 {
     auto* button = findChild<QAbstractButton*>(name);
     Q_ASSERT_X(button, "MainWindow::onClick", "no button by that name");
@@ -102,29 +102,29 @@ void MainWindow::onClick(const QString& name, Handler handler)
         return;
     connect(button, &QAbstractButton::clicked, this, [this, button, handler] {
         if (!consumeRefusedClick(button))
-            run(handler);
+            Run(handler);
     });
 }
 
-void MainWindow::onMacroClick(IndexedHandler handler)
+void MainWindow::OnMacroClick(IndexedHandler handler)
 {
     for (int i = 1; i <= 20; ++i) {
         connect(w_.txtButton[static_cast<std::size_t>(i)], &MacroButton::clicked, this,
                 [this, handler](int index) {
                     if (!consumeRefusedClick(w_.txtButton[static_cast<std::size_t>(index)]))
-                        run([&handler, index](Console& c) { handler(c, index); });
+                        Run([&handler, index](Console& c) { handler(c, index); });
                 });
     }
 }
 
-void MainWindow::onKey(const QKeySequence& key, Handler handler)
+void MainWindow::OnKey(const QKeySequence& key, Handler handler)
 {
     auto* shortcut = new QShortcut(key, this);
     shortcut->setContext(Qt::WindowShortcut);
-    connect(shortcut, &QShortcut::activated, this, [this, handler] { run(handler); });
+    connect(shortcut, &QShortcut::activated, this, [this, handler] { Run(handler); });
 }
 
-void MainWindow::onWagerValidate(Check accept)
+void MainWindow::OnWagerValidate(Check accept)
 {
     wagerCheck_ = std::move(accept);
 }
@@ -137,20 +137,20 @@ bool MainWindow::consumeRefusedClick(QObject* clicked)
     return true;
 }
 
-void MainWindow::openDialog(QWidget* dialog)
+void MainWindow::OpenDialog(QWidget* dialog)
 {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog_ = dialog;
     connect(dialog, &QObject::destroyed, this, [this] {
         console_.controls.Visible = !unloaded_;
-        showState();
+        ShowState();
     });
     dialog->show();
     console_.controls.Visible = false;
-    showState();
+    ShowState();
 }
 
-void MainWindow::moveToTwips(QPoint twips)
+void MainWindow::MoveToTwips(QPoint twips)
 {
     const QPoint at = TwipsToWindowPixels(*this, twips);
     // A place saved on a screen that is gone would leave the console out of reach.
@@ -179,16 +179,16 @@ void MainWindow::setVisible(bool visible)
 
 void MainWindow::wireOwnHandlers()
 {
-    onAction(QStringLiteral("mnuOnTop"), mnuOnTop_Click);
+    OnAction(QStringLiteral("mnuOnTop"), mnuOnTop_Click);
     connect(w_.menus.mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(w_.menus.mnuAbout, &QAction::triggered, this,
-            [this] { openDialog(new AboutDialog()); });
+            [this] { OpenDialog(new AboutDialog()); });
 
     // The name of the macro under the mouse; the bare frame between the buttons clears it.
     for (int i = 1; i <= 20; ++i) {
         connect(w_.txtButton[static_cast<std::size_t>(i)], &MacroButton::hovered, this,
                 [this](int index) {
-                    run([index](Console& c) {
+                    Run([index](Console& c) {
                         c.controls.txtMacroGuide.Text =
                             c.macros[static_cast<std::size_t>(index)].Name;
                     });
@@ -222,7 +222,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (watched == w_.Frame1 && type == QEvent::MouseMove) {
-        run([](Console& c) { c.controls.txtMacroGuide.Text.clear(); });
+        Run([](Console& c) { c.controls.txtMacroGuide.Text.clear(); });
         return false;
     }
     if (watched == w_.txtWager && type == QEvent::FocusOut && wagerCheck_) {
@@ -231,7 +231,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             // The control taking the focus already holds it here; its click must not happen.
             QObject* taker = QApplication::focusWidget();
             bool accepted = true;
-            run([this, &accepted](Console& c) { accepted = wagerCheck_(c); });
+            Run([this, &accepted](Console& c) { accepted = wagerCheck_(c); });
             refusedClick_ = accepted ? nullptr : taker;
             if (!accepted)
                 w_.txtWager->setFocus(Qt::OtherFocusReason);

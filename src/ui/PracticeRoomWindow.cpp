@@ -105,12 +105,12 @@ PracticeRoomWindow::PracticeRoomWindow(PracticeRoom& room, QWidget* parent)
     // short poll shows each line as it is said.
     poll_ = new QTimer(this);
     poll_->setInterval(PollMs);
-    connect(poll_, &QTimer::timeout, this, &PracticeRoomWindow::refresh);
+    connect(poll_, &QTimer::timeout, this, &PracticeRoomWindow::Refresh);
     poll_->start();
-    refresh();
+    Refresh();
 }
 
-void PracticeRoomWindow::placeBeside(const QWidget& console)
+void PracticeRoomWindow::PlaceBeside(const QWidget& console)
 {
     const QRect frame = console.frameGeometry();
     QPoint at(frame.right() + 12, frame.top());
@@ -122,7 +122,7 @@ void PracticeRoomWindow::placeBeside(const QWidget& console)
     move(at);
 }
 
-void PracticeRoomWindow::showBeside(QWidget& console)
+void PracticeRoomWindow::ShowBeside(QWidget& console)
 {
     console_ = &console;
     QWindow* window = console.windowHandle();
@@ -145,7 +145,7 @@ void PracticeRoomWindow::showBesideNow()
         return;
     if (QWindow* window = console_->windowHandle())
         window->removeEventFilter(this);
-    placeBeside(*console_);
+    PlaceBeside(*console_);
     console_ = nullptr;
     show();
 }
@@ -158,7 +158,7 @@ bool PracticeRoomWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void PracticeRoomWindow::refresh()
+void PracticeRoomWindow::Refresh()
 {
     const QByteArray text = room_.ChatText();
     if (text == shown_)
@@ -196,7 +196,7 @@ void PracticeRoomWindow::say()
         return;
     room_.Say(avatar, text);
     line_->clear();
-    refresh();
+    Refresh();
 }
 
 void PracticeRoomWindow::esp()
@@ -207,7 +207,7 @@ void PracticeRoomWindow::esp()
         return;
     room_.Esp(avatar, text);
     line_->clear();
-    refresh();
+    Refresh();
 }
 
 void PracticeRoomWindow::setHost()

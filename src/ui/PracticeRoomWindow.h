@@ -22,12 +22,12 @@ public:
     explicit PracticeRoomWindow(PracticeRoom& room, QWidget* parent = nullptr);
 
     // Places the window to the right of the given one, on the same screen where it fits.
-    void placeBeside(const QWidget& console);
+    void PlaceBeside(const QWidget& console);
     // Shows the window beside the console, shown already, once the window manager has placed
     // the console and its frame is known: placed earlier, the room would cover it.
-    void showBeside(QWidget& console);
+    void ShowBeside(QWidget& console);
     // Shows the room's chat text now if it changed.
-    void refresh();
+    void Refresh();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -34,7 +34,7 @@ void WidgetToolkit::SetFileAnswerer(FileAnswerer answerer)
     fileAnswerer_ = std::move(answerer);
 }
 
-void WidgetToolkit::showState()
+void WidgetToolkit::ShowState()
 {
     if (showState_)
         showState_();
@@ -42,7 +42,7 @@ void WidgetToolkit::showState()
 
 Toolkit::Answer WidgetToolkit::box(const ShownBox& shown)
 {
-    showState();
+    ShowState();
     if (boxAnswerer_)
         return boxAnswerer_(shown);
 
@@ -92,7 +92,7 @@ void WidgetToolkit::ErrorBox(int number, const QString& description, const QStri
 
 std::optional<QString> WidgetToolkit::OpenFileName(const QString& filter)
 {
-    showState();
+    ShowState();
     const QString dialogFilter = DialogFilter(filter);
     if (fileAnswerer_)
         return fileAnswerer_(dialogFilter, false);
@@ -105,7 +105,7 @@ std::optional<QString> WidgetToolkit::OpenFileName(const QString& filter)
 
 std::optional<QString> WidgetToolkit::SaveFileName(const QString& filter, const QString& suggested)
 {
-    showState();
+    ShowState();
     const QString dialogFilter = DialogFilter(filter);
     if (fileAnswerer_)
         return fileAnswerer_(dialogFilter, true);
@@ -121,13 +121,13 @@ std::optional<QString> WidgetToolkit::SaveFileName(const QString& filter, const 
 
 void WidgetToolkit::WaitTicks(int ticks)
 {
-    showState();
+    ShowState();
     pause_.Wait(ticks);
 }
 
 void WidgetToolkit::ProcessEvents()
 {
-    showState();
+    ShowState();
     QCoreApplication::processEvents();
 }
 

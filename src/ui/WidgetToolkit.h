@@ -61,7 +61,7 @@ public:
 
 private:
     Answer box(const ShownBox& shown);
-    void showState();
+    void ShowState();
 
     QString startFolder_;
     QPointer<QWidget> window_;

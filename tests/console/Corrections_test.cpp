@@ -36,14 +36,14 @@ TEST(Corrections, FixCardUndoesAWinSoTheCardCanBeScoredAgain)
     Console& c = t.console;
     bobFacing(t, u"5"_s);
     play(t, u"5"_s, true, u"9"_s);
-    ASSERT_EQ(c.game.current().Score, 15.0f);
+    ASSERT_EQ(c.game.Current().Score, 15.0f);
     t.newLines();
     t.toolkit.Pauses.clear();
 
     mnuFixCard_Click(c);
     EXPECT_EQ(t.newLines(), QStringList{u"Fixing Card"_s});
     EXPECT_TRUE(t.toolkit.Pauses.isEmpty());
-    EXPECT_EQ(c.game.current().Score, 10.0f);
+    EXPECT_EQ(c.game.Current().Score, 10.0f);
     EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Say Results"_s);
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
@@ -51,7 +51,7 @@ TEST(Corrections, FixCardUndoesAWinSoTheCardCanBeScoredAgain)
     c.controls.cmbStart[1].Text = u"3"_s;
     t.click();
     EXPECT_EQ(t.newLines(), (QStringList{u"¤   3   ¤"_s, u"awwww  Bob loses 5 points"_s}));
-    EXPECT_EQ(c.game.current().Score, 5.0f);
+    EXPECT_EQ(c.game.Current().Score, 5.0f);
     // The log keeps both wager lines for the same face-up card, with the line between them
     // that tells a recovery the second replaces the first.
     EXPECT_TRUE(t.logBytes().endsWith(
@@ -64,16 +64,16 @@ TEST(Corrections, FixCardGivesAFractionalStakeBackExactlyAndLeavesPushesAlone)
     Console& c = t.console;
     bobFacing(t, u"5"_s);
     play(t, u"2.5"_s, true, u"9"_s);
-    ASSERT_EQ(c.game.current().Score, 12.5f);
+    ASSERT_EQ(c.game.Current().Score, 12.5f);
     mnuFixCard_Click(c);
-    EXPECT_EQ(c.game.current().Score, 10.0f);
-    EXPECT_EQ(c.game.current().Wager, 2.5f);
+    EXPECT_EQ(c.game.Current().Score, 10.0f);
+    EXPECT_EQ(c.game.Current().Wager, 2.5f);
 
     c.controls.cmbStart[1].Text = u"5"_s; // a push after all
     t.click();
-    EXPECT_EQ(c.game.current().Score, 10.0f);
+    EXPECT_EQ(c.game.Current().Score, 10.0f);
     mnuFixCard_Click(c);
-    EXPECT_EQ(c.game.current().Score, 10.0f);
+    EXPECT_EQ(c.game.Current().Score, 10.0f);
     EXPECT_EQ(c.game.RoundState, RoundSayResults);
 }
 
@@ -89,7 +89,7 @@ TEST(Corrections, FixCardWhileTheNextWagerIsTakenStepsBackOneCard)
     EXPECT_EQ(c.game.CardIndex, 0);
     EXPECT_TRUE(c.controls.cmbStart[0].Enabled);
     EXPECT_FALSE(c.controls.cmbStart[1].Enabled);
-    EXPECT_EQ(c.game.current().Score, 10.0f);
+    EXPECT_EQ(c.game.Current().Score, 10.0f);
 
     c.controls.cmbStart[0].Text = u"5"_s;
     play(t, u"4"_s, false, u"2"_s); // a win: 14
@@ -99,7 +99,7 @@ TEST(Corrections, FixCardWhileTheNextWagerIsTakenStepsBackOneCard)
     EXPECT_EQ(c.game.CardIndex, 1);
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
     EXPECT_FALSE(c.controls.cmbStart[2].Enabled);
-    EXPECT_EQ(c.game.current().Score, 10.0f);
+    EXPECT_EQ(c.game.Current().Score, 10.0f);
 }
 
 TEST(Corrections, FixCardWithNothingToUndoOnlySaysSo)
@@ -124,7 +124,7 @@ TEST(Corrections, FixCardWithNothingToUndoOnlySaysSo)
     t.click();
     mnuFixCard_Click(c); // at "Say Results": the card is still to be picked
     EXPECT_EQ(c.game.RoundState, RoundSayResults);
-    EXPECT_EQ(c.game.current().Score, 10.0f);
+    EXPECT_EQ(c.game.Current().Score, 10.0f);
     EXPECT_EQ(t.room.SaidLines().count(u"Fixing Card"_s), 4);
     EXPECT_FALSE(t.logBytes().contains("Fixing Card")); // nothing was taken back
 }
@@ -141,7 +141,7 @@ TEST(Corrections, FixCardAfterTheGamesLastTurnFindsThePlayerAgain)
 
     mnuFixCard_Click(c);
     EXPECT_EQ(c.game.CurrentPlayer, 1);
-    EXPECT_EQ(c.game.current().Score, 10.0f);
+    EXPECT_EQ(c.game.Current().Score, 10.0f);
     EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Say Results"_s);
     EXPECT_TRUE(c.controls.cmdSay.Enabled);
@@ -152,7 +152,7 @@ TEST(Corrections, FixCardAfterTheGamesLastTurnFindsThePlayerAgain)
     t.click();
     EXPECT_EQ(t.newLines(), (QStringList{u"¤   9   ¤"_s, u"wtg!  Bob gets 10 points"_s}));
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
-    EXPECT_EQ(c.game.current().Score, 20.0f);
+    EXPECT_EQ(c.game.Current().Score, 20.0f);
     EXPECT_TRUE(c.controls.cmdSay.Enabled);
 }
 
@@ -199,7 +199,7 @@ TEST(Corrections, WagerBoxAndAllFillInTheScore)
     EXPECT_EQ(c.controls.txtWager.Text, u"0"_s);
 
     t.click();
-    c.game.current().Score = 25;
+    c.game.Current().Score = 25;
     c.controls.chkAll.Checked = true;
     chkAll_Click(c);
     EXPECT_EQ(c.controls.txtWager.Text, u"25"_s);
@@ -230,11 +230,11 @@ TEST(Corrections, FixCardBetweenTurnsReopensTheLastTurnUnlessItsPlayerIsGone)
     c.controls.cmbStart[0].Text = u"5"_s;
     play(t, u"10"_s, true, u"3"_s); // Bob loses all; Ann is still to play
     ASSERT_EQ(c.game.RoundState, RoundDrawPlayer);
-    ASSERT_EQ(c.game.current().Name, u"Bob"_s);
+    ASSERT_EQ(c.game.Current().Name, u"Bob"_s);
 
     mnuFixCard_Click(c);
     EXPECT_EQ(c.game.RoundState, RoundSayResults);
-    EXPECT_EQ(c.game.current().Score, 10.0f);
+    EXPECT_EQ(c.game.Current().Score, 10.0f);
     EXPECT_EQ(c.game.CardIndex, 1);
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
 

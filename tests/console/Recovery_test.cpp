@@ -95,7 +95,7 @@ void expectRecovered(const GameTable& played, const Expected& e, const std::stri
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
     EXPECT_EQ(k.cmdSay.Caption, u"Ask for Wager"_s);
     EXPECT_TRUE(k.cmdSay.Enabled);
-    EXPECT_EQ(c.game.current().Name, e.current);
+    EXPECT_EQ(c.game.Current().Name, e.current);
     EXPECT_EQ(k.txtPlayer.Text, e.current);
     EXPECT_EQ(k.txtWager.Text, ScoreText(e.roster.value(e.current).first));
     const int face = static_cast<int>(e.cards.size()) - 1;
@@ -208,7 +208,7 @@ TEST(Recovery, AResumedTurnGoesOnAppendingToTheSameLog)
     wager(*fresh, u"2"_s, false);
     reveal(*fresh, u"3"_s);
     EXPECT_EQ(fresh->logBytes(), before + " 10    5  2      lower\r\n");
-    EXPECT_EQ(fresh->console.game.current().Score, 12.0f);
+    EXPECT_EQ(fresh->console.game.Current().Score, 12.0f);
     EXPECT_EQ(fresh->playersBytes(), QByteArray("Bob\r\n"));
 }
 
@@ -253,7 +253,7 @@ TEST(Recovery, SkipsBlankPlayerLinesAndMatchesLoggedNamesExactly)
     // Cy's turn is under way: back at the K with the score before that wager.
     EXPECT_EQ(player(c, u"Cy"_s)->Score, 10.0f);
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
-    EXPECT_EQ(c.game.current().Name, u"Cy"_s);
+    EXPECT_EQ(c.game.Current().Name, u"Cy"_s);
     EXPECT_EQ(c.controls.cmbStart[0].Text, u"K"_s);
     EXPECT_EQ(t.newLines().last(), u"Current Player is Cy"_s);
 }
@@ -378,7 +378,7 @@ TEST(Recovery, RebuildsATurnWithFixedCardsAfterEveryClick)
     at(10, {u"5"_s}, "asked on the 9");
     mnuFixCard_Click(t.console); // back one card, to the result over the 5
     ASSERT_EQ(t.console.game.RoundState, RoundSayResults);
-    ASSERT_EQ(t.console.game.current().Score, 10.0f);
+    ASSERT_EQ(t.console.game.Current().Score, 10.0f);
     at(10, {u"5"_s}, "fixed while asking");
     reveal(t, u"K"_s); // the 9 was a K: still a win, 14
     at(10, {u"5"_s}, "scored a third time");
@@ -460,7 +460,7 @@ TEST(Recovery, ANameAnOlderVersionWroteWithALoneCrOrLfCostsOnlyThatPlayer)
     EXPECT_EQ(player(c, u"Ann"_s)->Score, 22.0f);
     EXPECT_TRUE(player(c, u"Ann"_s)->Drawn);
     EXPECT_EQ(c.game.RoundState, RoundAskForWager); // Dee's turn goes on
-    EXPECT_EQ(c.game.current().Name, u"Dee"_s);
+    EXPECT_EQ(c.game.Current().Name, u"Dee"_s);
     EXPECT_EQ(c.controls.cmbStart[0].Text, u"K"_s);
     EXPECT_EQ(t.newLines().last(), u"Current Player is Dee"_s);
 

@@ -204,7 +204,7 @@ TEST(RegistrationScan, NamesThatWouldBreakARecordLineAreNeverRegistered)
     t.click();
     c.controls.cmbStart[1].Text = u"9"_s;
     t.click();
-    ASSERT_EQ(c.game.current().Score, 15.0f);
+    ASSERT_EQ(c.game.Current().Score, 15.0f);
     EXPECT_TRUE(wholeLines(t.logBytes()));
 
     const QString month = c.settings.MonthlyFile;
@@ -220,7 +220,7 @@ TEST(RegistrationScan, NamesThatWouldBreakARecordLineAreNeverRegistered)
     EXPECT_TRUE(fresh.toolkit.Boxes.isEmpty());
     EXPECT_EQ(names(fresh.console), (QStringList{u"Ann"_s, u"Dee"_s}));
     EXPECT_EQ(fresh.console.game.RoundState, RoundAskForWager);
-    EXPECT_EQ(fresh.console.game.current().Name, u"Ann"_s);
+    EXPECT_EQ(fresh.console.game.Current().Name, u"Ann"_s);
     EXPECT_EQ(fresh.console.controls.cmbStart[0].Text, u"5"_s);
 }
 

@@ -224,7 +224,7 @@ TEST(RoundFlow, ChecksAnswerWithABoxAndKeepTheState)
     EXPECT_EQ(t.toolkit.Boxes.last().Text, u"Select Higher/Lower!"_s);
     EXPECT_EQ(t.toolkit.Boxes.last().Title, u"Not Selected"_s);
     EXPECT_EQ(c.game.RoundState, RoundSayWager);
-    EXPECT_EQ(c.game.current().Wager, 4.0f);
+    EXPECT_EQ(c.game.Current().Wager, 4.0f);
 
     wager(t, u"4"_s, true);
     turn(t, u"11"_s);
@@ -245,7 +245,7 @@ TEST(RoundFlow, PushesAndWinsCompareByRankWithTheAceHigh)
     t.click();
     wager(t, u"2"_s, true);
     turn(t, u"7"_s);
-    EXPECT_EQ(c.game.current().Score, 10.0f);
+    EXPECT_EQ(c.game.Current().Score, 10.0f);
     EXPECT_EQ(c.game.LastResult, 3);
     t.newLines();
 
@@ -254,19 +254,19 @@ TEST(RoundFlow, PushesAndWinsCompareByRankWithTheAceHigh)
     wager(t, u"2.5"_s, true);
     turn(t, u"A"_s);
     EXPECT_EQ(t.newLines().mid(3), (QStringList{u"¤   A   ¤"_s, u"wtg!  Bob gets 2.5 points"_s}));
-    EXPECT_EQ(c.game.current().Score, 12.5f);
+    EXPECT_EQ(c.game.Current().Score, 12.5f);
     EXPECT_EQ(c.game.LastWager, 2.5f); // kept exact for the undo
 
     t.click();
     wager(t, u"12.5"_s, false);
     turn(t, u"10"_s);
     EXPECT_EQ(t.newLines().mid(3), (QStringList{u"¤   10   ¤"_s, u"wtg!  Bob gets 12.5 points"_s}));
-    EXPECT_EQ(c.game.current().Score, 25.0f);
+    EXPECT_EQ(c.game.Current().Score, 25.0f);
     t.click();
     wager(t, u"1"_s, false);
     turn(t, u"10"_s);
     EXPECT_EQ(t.newLines().mid(3), (QStringList{u"¤   10   ¤"_s, u"push!  Bob gets no points"_s}));
-    EXPECT_EQ(c.game.current().Score, 25.0f);
+    EXPECT_EQ(c.game.Current().Score, 25.0f);
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
 }
 
@@ -321,5 +321,5 @@ TEST(RoundFlow, DeletingThePlayerWhileALineIsSaidStopsTheStep)
     EXPECT_EQ(t.newLines(),
               (QStringList{u"Ann has 10 points"_s, u"Your Card is a 5.  What is your wager?"_s}));
     EXPECT_EQ(c.game.RoundState, RoundSayWager);
-    EXPECT_EQ(c.game.current().Name, u"Ann"_s);
+    EXPECT_EQ(c.game.Current().Name, u"Ann"_s);
 }

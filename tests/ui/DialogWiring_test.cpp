@@ -37,7 +37,7 @@ TEST(DialogWiring, SettingsAndEditMacrosTakeThePlaceOfTheConsoleUntilClosed)
     settings->findChild<QLineEdit*>(u"txtRegChar"_s)->setText(u"#"_s);
     settings->close();
     EXPECT_TRUE(console.isVisible());
-    EXPECT_EQ(t.console().settings.RegChar, u"#"_s);
+    EXPECT_EQ(t.TheConsole().settings.RegChar, u"#"_s);
     EXPECT_TRUE(t.settingsText().contains(u"\r\nRegChar=#\r\n"_s));
     EXPECT_TRUE(WaitUntil([&] { return settings.isNull(); }));
 
@@ -49,7 +49,7 @@ TEST(DialogWiring, SettingsAndEditMacrosTakeThePlaceOfTheConsoleUntilClosed)
     EXPECT_TRUE(console.isVisible());
     EXPECT_TRUE(WaitUntil([&] { return editor.isNull(); }));
     EXPECT_TRUE(console.isVisible());
-    EXPECT_TRUE(t.console().controls.Visible);
+    EXPECT_TRUE(t.TheConsole().controls.Visible);
 }
 
 TEST(DialogWiring, TheConsoleComesBackWhereItStoodBeforeEachDialog)

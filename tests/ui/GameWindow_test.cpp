@@ -70,7 +70,7 @@ TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
 {
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    t.console().settings.Delay = SpeedVeryFast;
+    t.TheConsole().settings.Delay = SpeedVeryFast;
     Host host{t};
 
     host.say(); // the opening
@@ -140,8 +140,8 @@ TEST(GameWindow, EscStopsTheScoresWhileTheyAreSaid)
 {
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    t.console().settings.Delay = SpeedVeryFast;
-    t.console().settings.Confirm = false;
+    t.TheConsole().settings.Delay = SpeedVeryFast;
+    t.TheConsole().settings.Confirm = false;
     MainWindow& w = t.window();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -150,7 +150,7 @@ TEST(GameWindow, EscStopsTheScoresWhileTheyAreSaid)
     for (int i = 1; i <= 12; ++i)
         t.room.Esp(u"Player %1"_s.arg(i), u"$"_s);
     host.macro(10); // Get Regs
-    ASSERT_EQ(t.console().game.PlayerCount, 12);
+    ASSERT_EQ(t.TheConsole().game.PlayerCount, 12);
 
     // Esc once the third line is out, struck on the window as the host would.
     const qsizetype before = t.room.SaidLines().size();
@@ -180,7 +180,7 @@ TEST(GameWindow, LettersInTheWagerBoxStopTheClickOfTheMainButton)
 {
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    t.console().settings.Delay = SpeedVeryFast;
+    t.TheConsole().settings.Delay = SpeedVeryFast;
     MainWindow& w = t.window();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
@@ -217,7 +217,7 @@ TEST(GameWindow, PopUpItemsDeleteAPlayerSayAScoreAndFixTheCard)
 {
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    t.console().settings.Delay = SpeedVeryFast;
+    t.TheConsole().settings.Delay = SpeedVeryFast;
     Host host{t};
     host.say();
     t.room.Esp(u"Ann"_s, u"$"_s);
@@ -242,14 +242,14 @@ TEST(GameWindow, PopUpItemsDeleteAPlayerSayAScoreAndFixTheCard)
     host.say();
     host.card(1, u"9"_s);
     host.say();
-    ASSERT_EQ(t.console().game.current().Score, 14.0f);
+    ASSERT_EQ(t.TheConsole().game.Current().Score, 14.0f);
     t.action(u"mnuFixCard"_s)->trigger();
     EXPECT_EQ(t.room.SaidLines().last(), u"Fixing Card"_s);
     EXPECT_EQ(host.caption(), u"Say Results"_s);
     EXPECT_TRUE(t.find<QComboBox>(u"cmbStart(1)"_s)->isEnabled());
     host.card(1, u"3"_s);
     host.say();
-    EXPECT_EQ(t.console().game.current().Score, 6.0f);
+    EXPECT_EQ(t.TheConsole().game.Current().Score, 6.0f);
 
     t.action(u"mnuFix"_s)->trigger(); // at "Ask for Wager": no wager to fix
     EXPECT_EQ(host.caption(), u"Ask for Wager"_s);

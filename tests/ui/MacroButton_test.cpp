@@ -1,7 +1,7 @@
 #include "support/EditorConsole.h"
 #include "support/UiConsole.h"
 #include "ui/MacroButton.h"
-#include "ui/frmMacro.h"
+#include "ui/MacroWindow.h"
 
 #include <QFontDatabase>
 #include <QImage>
@@ -67,10 +67,10 @@ void ExpectWholeNumbers(const QList<MacroButton*>& buttons, const QString& face)
         ASSERT_NE(button, nullptr);
         const QString number = button->text();
         const std::string where = QString(face + u" "_s + number).toStdString();
-        const QRect room = button->numberRect();
+        const QRect room = button->NumberRect();
         EXPECT_GT(room.left(), 0) << where; // the border stays clear
         EXPECT_LT(room.right(), button->width() - 1) << where;
-        const QFont shownIn = button->numberFont();
+        const QFont shownIn = button->NumberFont();
         EXPECT_LE(QFontMetrics(shownIn).horizontalAdvance(number), room.width()) << where;
 
         const QImage shown = button->grab().toImage();
@@ -101,7 +101,7 @@ void ExpectWholeNumbersWithEveryFace(const QList<MacroButton*>& buttons)
     const QFont design = buttons.first()->font();
     ExpectWholeNumbers(buttons, u"own font"_s);
     for (MacroButton* button : buttons)
-        EXPECT_EQ(button->numberFont(), design) << button->text().toStdString();
+        EXPECT_EQ(button->NumberFont(), design) << button->text().toStdString();
 
     const QStringList installed = QFontDatabase::families();
     int standIns = 0;
@@ -112,7 +112,7 @@ void ExpectWholeNumbersWithEveryFace(const QList<MacroButton*>& buttons)
         SetFace(buttons, design, family);
         ExpectWholeNumbers(buttons, family);
         for (MacroButton* button : buttons)
-            EXPECT_EQ(button->numberFont().pointSizeF(), design.pointSizeF())
+            EXPECT_EQ(button->NumberFont().pointSizeF(), design.pointSizeF())
                 << QString(family + u" "_s + button->text()).toStdString();
     }
     EXPECT_GT(standIns, 0) << "no sans serif face to stand in for Arial";
@@ -129,7 +129,7 @@ void ExpectWholeNumbersWithEveryFace(const QList<MacroButton*>& buttons)
         button->setFont(large);
     ExpectWholeNumbers(buttons, u"twice the size"_s);
     if (buttons.first()->width() < 20) { // the console's narrow boxes
-        EXPECT_LT(buttons.last()->numberFont().pointSizeF(), large.pointSizeF());
+        EXPECT_LT(buttons.last()->NumberFont().pointSizeF(), large.pointSizeF());
     }
 }
 
@@ -146,7 +146,7 @@ TEST(MacroButton, EveryNumberShowsWholeInTheConsoleAndTheEditorWithEveryInstalle
 
     EditorConsole e;
     QWidget hidden;
-    frmMacro editor(e.console, &hidden);
+    MacroWindow editor(e.console, &hidden);
     editor.show();
     ExpectWholeNumbersWithEveryFace(Buttons(editor));
 }

@@ -78,8 +78,8 @@ TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     MainWindow& w = t.window();
-    t.console().game.RoundState = RoundAskForWager;
-    w.run(BeginBusy);
+    t.TheConsole().game.RoundState = RoundAskForWager;
+    w.Run(BeginBusy);
 
     EXPECT_FALSE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
     EXPECT_FALSE(t.find<QMenu>(u"mnuOptions"_s)->menuAction()->isEnabled());
@@ -97,7 +97,7 @@ TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
     EXPECT_TRUE(t.find<QWidget>(u"txtWager"_s)->isEnabled());
     EXPECT_TRUE(t.find<QWidget>(u"lstPlayers"_s)->isEnabled());
 
-    w.run(EndBusy);
+    w.Run(EndBusy);
     EXPECT_TRUE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
     EXPECT_TRUE(t.action(u"mnuAbout"_s)->isEnabled());
     EXPECT_TRUE(t.action(u"mnuRecover"_s)->isEnabled());
@@ -127,7 +127,7 @@ TEST(MainWindow, TheChatClientsLinkStateShowsInALineAtTheFootOnceReported)
 
     t.session.Chat().OnNotify("Host_", 3, "Players now ESP Host_");
     EXPECT_EQ(line->toolTip(), u"Players now ESP Host_"_s);
-    t.console().macros[1].Text = u"Send your ESP to %host%\r\n"_s;
+    t.TheConsole().macros[1].Text = u"Send your ESP to %host%\r\n"_s;
     QTest::mouseClick(t.find<QWidget>(MacroButtonName(1)), Qt::LeftButton);
     EXPECT_EQ(t.room.SaidLines().last(), u"Send your ESP to Host_"_s);
 }
@@ -137,18 +137,18 @@ TEST(MainWindow, EndBusyLeavesNoPlayersWhenEveryoneHasBeenDrawn)
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     MainWindow& w = t.window();
-    GameState& g = t.console().game;
+    GameState& g = t.TheConsole().game;
     g.RoundState = RoundDrawPlayer;
     g.PlayerCount = 2;
     g.DrawnCount = 1;
-    w.run(BeginBusy);
-    w.run(EndBusy);
+    w.Run(BeginBusy);
+    w.Run(EndBusy);
     EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled()); // one still undrawn
 
     g.DrawnCount = 2;
     g.CurrentPlayer = 2;
-    w.run(BeginBusy);
-    w.run(EndBusy);
+    w.Run(BeginBusy);
+    w.Run(EndBusy);
     EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
     EXPECT_EQ(t.find<QLineEdit>(u"txtPlayer"_s)->text(), u"(no players)"_s);
     EXPECT_EQ(g.CurrentPlayer, 0);
@@ -164,7 +164,7 @@ TEST(MainWindow, PopUpsOpenOnTheRightButtonOnlyAndThePlayerMenuOnlyForASelection
     auto* mnuPlayer = t.find<QMenu>(u"mnuPlayer"_s);
     auto* mnuWager = t.find<QMenu>(u"mnuWager"_s);
     auto* mnuCard = t.find<QMenu>(u"mnuCard"_s);
-    w.run([](Console& c) { c.controls.lstPlayers.Rows = {u"Ann"_s, u"Bob"_s}; });
+    w.Run([](Console& c) { c.controls.lstPlayers.Rows = {u"Ann"_s, u"Bob"_s}; });
     const QPoint onBob = list->visualItemRect(list->item(1)).center();
 
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, onBob);
@@ -172,7 +172,7 @@ TEST(MainWindow, PopUpsOpenOnTheRightButtonOnlyAndThePlayerMenuOnlyForASelection
     EXPECT_EQ(list->currentRow(), -1);    // and the right button selects nothing
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBob);
-    EXPECT_EQ(t.console().controls.lstPlayers.SelectedRow, 1);
+    EXPECT_EQ(t.TheConsole().controls.lstPlayers.SelectedRow, 1);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBob);
     EXPECT_FALSE(mnuPlayer->isVisible());
     QTest::mouseClick(list->viewport(), Qt::RightButton, {}, onBob);
@@ -199,8 +199,8 @@ TEST(MainWindow, MacroHintFollowsTheMouseAndTheBareFrameClearsIt)
 {
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    t.console().macros[3].Name = u"Welcome"_s;
-    t.console().macros[4].Name = u"Rules"_s;
+    t.TheConsole().macros[3].Name = u"Welcome"_s;
+    t.TheConsole().macros[4].Name = u"Rules"_s;
     auto* guide = t.find<QLineEdit>(u"txtMacroGuide"_s);
     auto* frame = t.find<QWidget>(u"Frame1"_s);
 
@@ -213,7 +213,7 @@ TEST(MainWindow, MacroHintFollowsTheMouseAndTheBareFrameClearsIt)
     QTest::mouseMove(t.find<QWidget>(MacroButtonName(4)));
     QTest::mouseMove(frame, QPoint(2, frame->height() - 2));
     EXPECT_EQ(guide->text(), QString());
-    EXPECT_EQ(t.console().controls.txtMacroGuide.Text, QString());
+    EXPECT_EQ(t.TheConsole().controls.txtMacroGuide.Text, QString());
 }
 
 TEST(MainWindow, HostEditsReachTheStateAndTheStateReachesTheWidgets)
@@ -221,7 +221,7 @@ TEST(MainWindow, HostEditsReachTheStateAndTheStateReachesTheWidgets)
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     MainWindow& w = t.window();
-    ConsoleState& c = t.console().controls;
+    ConsoleState& c = t.TheConsole().controls;
 
     auto* card = t.find<QComboBox>(u"cmbStart(3)"_s);
     card->setFocus();
@@ -243,7 +243,7 @@ TEST(MainWindow, HostEditsReachTheStateAndTheStateReachesTheWidgets)
     EXPECT_TRUE(c.chkAll.Checked);
 
     // The logic clears both guesses, fills a card and disables it, and renames the button.
-    w.run([](Console& console) {
+    w.Run([](Console& console) {
         ConsoleState& s = console.controls;
         s.optHigher.Checked = false;
         s.cmbStart[3].Text = u"Q"_s;
@@ -266,7 +266,7 @@ TEST(MainWindow, AWiredHandlerRunsOnTheClickAndItsStateIsShown)
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     MainWindow& w = t.window();
     int clicked = 0;
-    w.onMacroClick([&clicked](Console& c, int i) {
+    w.OnMacroClick([&clicked](Console& c, int i) {
         clicked = i;
         c.controls.txtPlayer.Text = u"macro %1"_s.arg(i);
     });
@@ -274,11 +274,11 @@ TEST(MainWindow, AWiredHandlerRunsOnTheClickAndItsStateIsShown)
     EXPECT_EQ(clicked, 12);
     EXPECT_EQ(t.find<QLineEdit>(u"txtPlayer"_s)->text(), u"macro 12"_s);
 
-    w.run(BeginBusy); // a disabled macro button does not react
+    w.Run(BeginBusy); // a disabled macro button does not react
     clicked = 0;
     QTest::mouseClick(t.find<QWidget>(MacroButtonName(12)), Qt::LeftButton);
     EXPECT_EQ(clicked, 0);
-    w.run(EndBusy);
+    w.Run(EndBusy);
 }
 
 TEST(MainWindow, ARefusedWagerKeepsTheFocusAndSwallowsTheClickThatTookIt)
@@ -289,7 +289,7 @@ TEST(MainWindow, ARefusedWagerKeepsTheFocusAndSwallowsTheClickThatTookIt)
     w.activateWindow();
     ASSERT_TRUE(WaitUntil([&w] { return w.isActiveWindow(); }));
     int checks = 0;
-    w.onWagerValidate([&checks](Console& c) {
+    w.OnWagerValidate([&checks](Console& c) {
         ++checks;
         const bool number = c.controls.txtWager.Text != u"abc"_s;
         if (!number)
@@ -297,7 +297,7 @@ TEST(MainWindow, ARefusedWagerKeepsTheFocusAndSwallowsTheClickThatTookIt)
         return number;
     });
     // The main button's own handler is wired: a click that happens opens the game.
-    t.console().settings.Delay = SpeedVeryFast;
+    t.TheConsole().settings.Delay = SpeedVeryFast;
     auto* wager = t.find<QLineEdit>(u"txtWager"_s);
     auto* say = t.find<QPushButton>(u"cmdSay"_s);
 

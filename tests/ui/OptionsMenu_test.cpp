@@ -17,7 +17,7 @@ TEST(OptionsMenu, ASpeedItemWritesTheDelayAtOnceAndChecksItselfAlone)
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     t.action(u"mnuMedium"_s)->trigger();
-    EXPECT_EQ(t.console().settings.Delay, SpeedMedium);
+    EXPECT_EQ(t.TheConsole().settings.Delay, SpeedMedium);
     EXPECT_TRUE(t.settingsText().contains(u"\r\nDelay= 2 \r\n"_s));
     EXPECT_TRUE(t.action(u"mnuMedium"_s)->isChecked());
     EXPECT_FALSE(t.action(u"mnuVeryFast"_s)->isChecked());
@@ -46,14 +46,14 @@ TEST(OptionsMenu, StayOnTopToggledTwiceReturnsAndWaitsForTheNextSave)
 
     onTop->trigger();
     EXPECT_TRUE(onTop->isChecked());
-    EXPECT_TRUE(t.console().settings.OnTop);
+    EXPECT_TRUE(t.TheConsole().settings.OnTop);
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(QFile::exists(t.path(u"quillo.ini"_s))); // not written here
 
     onTop->trigger();
     EXPECT_FALSE(onTop->isChecked());
-    EXPECT_FALSE(t.console().settings.OnTop);
+    EXPECT_FALSE(t.TheConsole().settings.OnTop);
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.pos(), at);

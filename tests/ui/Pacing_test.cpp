@@ -28,7 +28,7 @@ TEST(Pacing, MyWaitCountsItsTicksAndKeepsTheWindowResponsive)
     });
     My_Wait(t.session.Toolkit(), SpeedFast);
     EXPECT_TRUE(clickedDuringPause);
-    EXPECT_TRUE(t.console().controls.optHigher.Checked); // the click was handled meanwhile
+    EXPECT_TRUE(t.TheConsole().controls.optHigher.Checked); // the click was handled meanwhile
     EXPECT_EQ(pause.TickCount(), 3);
     EXPECT_FALSE(pause.Running());
 }
@@ -65,7 +65,7 @@ TEST(Pacing, TheWindowShowsTheStateBeforeEachPauseAndBox)
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     auto* say = t.find<QPushButton>(u"cmdSay"_s);
     QString shownInPause;
-    t.console().controls.cmdSay.Caption = u"Say Results"_s;
+    t.TheConsole().controls.cmdSay.Caption = u"Say Results"_s;
     QTimer::singleShot(0, say, [&] { shownInPause = say->text(); });
     My_Wait(t.session.Toolkit(), SpeedVeryFast);
     EXPECT_EQ(shownInPause, u"Say Results"_s);
@@ -75,7 +75,7 @@ TEST(Pacing, TheWindowShowsTheStateBeforeEachPauseAndBox)
         shownWithBox = say->text() + u" / "_s + box.title;
         return Toolkit::Answer::No;
     });
-    t.console().controls.cmdSay.Caption = u"Ask for Wager"_s;
+    t.TheConsole().controls.cmdSay.Caption = u"Ask for Wager"_s;
     EXPECT_EQ(t.session.Toolkit().Ask(u"Sure?"_s, u"Quillo"_s), Toolkit::Answer::No);
     EXPECT_EQ(shownWithBox, u"Ask for Wager / Quillo"_s);
 }

@@ -85,7 +85,7 @@ TEST(PracticeRoomWindow, ShowsBesideTheConsoleOnlyOnceTheConsoleHasBeenPlaced)
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     PracticeRoomWindow room(t.room);
-    room.showBeside(t.window());
+    room.ShowBeside(t.window());
     EXPECT_FALSE(room.isVisible());
     // Where the window manager puts the console as it maps it, after start-up has shown it.
     t.window().move(40, 90);

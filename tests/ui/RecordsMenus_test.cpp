@@ -44,7 +44,7 @@ TEST(RecordsMenus, MonthlyModesSaveAndListFromTheMenus)
     EXPECT_FALSE(all->isChecked());
     EXPECT_TRUE(list->isEnabled());
 
-    Console& c = t.console();
+    Console& c = t.TheConsole();
     c.game.PlayerCount = 1;
     c.game.PlayerTable[1].Name = u"Ann"_s;
     c.game.PlayerTable[1].Score = 1250;
@@ -74,7 +74,7 @@ TEST(RecordsMenus, CtrlRRecoversTheGameIntoTheWindowOnce)
 {
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    Console& c = t.console();
+    Console& c = t.TheConsole();
     writeFile(c.settings.PlayersFile, u"Ann\r\nBob\r\n"_s);
     writeFile(c.settings.LogFile, u"v\r\nm\r\nt\r\nHost="_s + t.room.HostAvatar() +
                                       u"\r\n\r\n+++++++++++++++++++++++++\r\nBob\r\n"

@@ -111,7 +111,7 @@ TEST(Startup, CopiesLeftByAKilledSaveAreRemovedOnlyByTheConsoleThatHoldsTheFolde
         EXPECT_FALSE(QFile::exists(t.path(name))) << name.toStdString();
     for (const QString& name : others)
         EXPECT_TRUE(QFile::exists(t.path(name))) << name.toStdString();
-    EXPECT_EQ(t.console().settings.Start, 25);
+    EXPECT_EQ(t.TheConsole().settings.Start, 25);
 }
 
 TEST(Startup, AChatLayerThatWillNotOpenEndsTheStartWithError10001)
@@ -166,7 +166,7 @@ TEST(Startup, ADelayOutOfRangeStartsAsFastAndIsSavedAsOne)
     t.writeSettings(IniLines({u"Delay= 7 "_s}));
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     EXPECT_EQ(CheckedSpeeds(t), QStringList{u"mnuFast"_s});
-    EXPECT_EQ(t.console().settings.Delay, SpeedFast);
+    EXPECT_EQ(t.TheConsole().settings.Delay, SpeedFast);
     t.window().close();
     EXPECT_TRUE(t.settingsText().contains(u"\r\nDelay= 1 \r\n"_s));
 }
@@ -242,7 +242,7 @@ TEST(Shutdown, ATerminationSignalSavesTheSettingsAndClosesTheLink)
     UiConsole t;
     ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
     t.session.HandleStopSignals();
-    t.console().settings.Start = 42;
+    t.TheConsole().settings.Start = 42;
     std::raise(SIGTERM);
     ASSERT_TRUE(WaitUntil([&t] { return t.session.IsShutDown(); }));
     EXPECT_TRUE(t.settingsText().contains(u"\r\nStart= 42 \r\n"_s));

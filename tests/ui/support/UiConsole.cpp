@@ -62,9 +62,9 @@ MainWindow& UiConsole::window()
     return *session.Window();
 }
 
-Console& UiConsole::console()
+Console& UiConsole::TheConsole()
 {
-    return session.console();
+    return session.TheConsole();
 }
 
 QAction* UiConsole::action(const QString& name)

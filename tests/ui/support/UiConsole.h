@@ -31,7 +31,7 @@ struct UiConsole
 
     ConsoleSession::Outcome start();
     MainWindow& window();
-    Console& console();
+    Console& TheConsole();
     template <typename T> T* find(const QString& name);
     QAction* action(const QString& name);
 

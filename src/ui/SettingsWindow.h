@@ -12,14 +12,14 @@ struct SettingsForm;
 // The settings dialog: registration character, confirmation, the four game messages and the
 // starting score. There is no cancel: closing it in any way applies what it shows, rewrites
 // the settings file and shows the console again.
-class frmSettings final : public QWidget
+class SettingsWindow final : public QWidget
 {
     Q_OBJECT
 
 public:
     // `mainWindow` (may be null) is shown again as this window closes, before it goes, so the
     // program never finds itself without a visible window.
-    frmSettings(Console& console, QWidget* mainWindow);
+    SettingsWindow(Console& console, QWidget* mainWindow);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

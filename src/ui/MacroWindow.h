@@ -16,14 +16,14 @@ struct Console;
 // The macro editor's window: twenty numbered buttons, the selected macro's text and name, and
 // a File menu. The steps live in MacroEditor; this window shows its state and reports the
 // host's clicks and typing.
-class frmMacro final : public QMainWindow
+class MacroWindow final : public QMainWindow
 {
     Q_OBJECT
 
 public:
     // `mainWindow` (may be null) is shown again as this window closes, before it goes, so the
     // program never finds itself without a visible window.
-    frmMacro(Console& console, QWidget* mainWindow);
+    MacroWindow(Console& console, QWidget* mainWindow);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

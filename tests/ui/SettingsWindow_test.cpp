@@ -1,7 +1,7 @@
 #include "console/SettingsFile.h"
 #include "support/FileBytes.h"
 #include "support/TestConsole.h"
-#include "ui/frmSettings.h"
+#include "ui/SettingsWindow.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -28,7 +28,7 @@ template <typename T> T* control(QWidget& window, const QString& name)
 
 } // namespace
 
-TEST(frmSettings, OpensWithTheSettingsAndClosingUntouchedRewritesTheSameFile)
+TEST(SettingsWindow, OpensWithTheSettingsAndClosingUntouchedRewritesTheSameFile)
 {
     TestConsole t;
     Settings& s = t.console.settings;
@@ -41,9 +41,9 @@ TEST(frmSettings, OpensWithTheSettingsAndClosingUntouchedRewritesTheSameFile)
 
     QWidget console; // hidden while the dialog is open
     t.console.controls.Visible = false;
-    auto* dialog = new frmSettings(t.console, &console);
+    auto* dialog = new SettingsWindow(t.console, &console);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QPointer<frmSettings> alive = dialog;
+    QPointer<SettingsWindow> alive = dialog;
     dialog->show();
     EXPECT_EQ(dialog->windowTitle(), u"Settings"_s);
     EXPECT_EQ(dialog->size(), QSize(354, 278));
@@ -66,10 +66,10 @@ TEST(frmSettings, OpensWithTheSettingsAndClosingUntouchedRewritesTheSameFile)
     EXPECT_TRUE(alive.isNull());
 }
 
-TEST(frmSettings, KeyboardOrderRunsFromTheRegistrationBoxToTheCallMessage)
+TEST(SettingsWindow, KeyboardOrderRunsFromTheRegistrationBoxToTheCallMessage)
 {
     TestConsole t;
-    frmSettings dialog(t.console, nullptr);
+    SettingsWindow dialog(t.console, nullptr);
     QStringList order;
     QWidget* w = control<QLineEdit>(dialog, u"txtRegChar"_s);
     for (int i = 0; i < 8; ++i) {
@@ -83,11 +83,11 @@ TEST(frmSettings, KeyboardOrderRunsFromTheRegistrationBoxToTheCallMessage)
                            u"txtStartingScore"_s, u"chkConfirm"_s, u"cmdClose"_s, u"txtCall"_s}));
 }
 
-TEST(frmSettings, TheTitleBarCloseAppliesEditsLikeClose)
+TEST(SettingsWindow, TheTitleBarCloseAppliesEditsLikeClose)
 {
     TestConsole t;
     QWidget console;
-    frmSettings dialog(t.console, &console);
+    SettingsWindow dialog(t.console, &console);
     dialog.show();
     control<QLineEdit>(dialog, u"txtWin"_s)->clear();
     auto* score = control<QLineEdit>(dialog, u"txtStartingScore"_s);
@@ -103,16 +103,16 @@ TEST(frmSettings, TheTitleBarCloseAppliesEditsLikeClose)
     EXPECT_TRUE(written.contains("\r\nStart= 12 \r\n"));
     EXPECT_TRUE(console.isVisible());
 
-    frmSettings again(t.console, nullptr);
+    SettingsWindow again(t.console, nullptr);
     control<QLineEdit>(again, u"txtStartingScore"_s)->setText(u"2.5"_s);
     again.close();
     EXPECT_EQ(t.console.settings.Start, 2);
 }
 
-TEST(frmSettings, TheRegistrationBoxShowsWhatTheKeyAndShiftAloneSay)
+TEST(SettingsWindow, TheRegistrationBoxShowsWhatTheKeyAndShiftAloneSay)
 {
     TestConsole t;
-    frmSettings dialog(t.console, nullptr);
+    SettingsWindow dialog(t.console, nullptr);
     dialog.show();
     auto* box = control<QLineEdit>(dialog, u"txtRegChar"_s);
 

@@ -1,5 +1,5 @@
 #include "support/EditorConsole.h"
-#include "ui/frmMacro.h"
+#include "ui/MacroWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,7 +25,7 @@ struct EditorWindow
 {
     EditorWindow()
     {
-        window = std::make_unique<frmMacro>(t.console, &console);
+        window = std::make_unique<MacroWindow>(t.console, &console);
         window->show();
     }
 
@@ -69,12 +69,12 @@ struct EditorWindow
 
     EditorConsole t;
     QWidget console;
-    std::unique_ptr<frmMacro> window;
+    std::unique_ptr<MacroWindow> window;
 };
 
 } // namespace
 
-TEST(frmMacro, OpeningAndClosingUntouchedAsksNothingWritesNoMacroFileAndShowsTheConsole)
+TEST(MacroWindow, OpeningAndClosingUntouchedAsksNothingWritesNoMacroFileAndShowsTheConsole)
 {
     EditorWindow e;
     EXPECT_EQ(e.window->windowTitle(), u"Macro Editor"_s);
@@ -102,7 +102,7 @@ TEST(frmMacro, OpeningAndClosingUntouchedAsksNothingWritesNoMacroFileAndShowsThe
     EXPECT_TRUE(e.console.isVisible());
 }
 
-TEST(frmMacro, CtrlXClosesTheEditorFromEitherBoxWithTheirTextWhole)
+TEST(MacroWindow, CtrlXClosesTheEditorFromEitherBoxWithTheirTextWhole)
 {
     EditorWindow e;
     e.window->activateWindow();
@@ -130,7 +130,7 @@ TEST(frmMacro, CtrlXClosesTheEditorFromEitherBoxWithTheirTextWhole)
     EXPECT_EQ(f.text()->toPlainText(), u"Hi all"_s);
 }
 
-TEST(frmMacro, TypingIsKeptAcrossButtonsAndDroppedByClickingTheSameButton)
+TEST(MacroWindow, TypingIsKeptAcrossButtonsAndDroppedByClickingTheSameButton)
 {
     EditorWindow e;
     e.click(3);
@@ -149,7 +149,7 @@ TEST(frmMacro, TypingIsKeptAcrossButtonsAndDroppedByClickingTheSameButton)
     EXPECT_EQ(e.text()->toPlainText(), u"Higher or lower?\nWager first. Go!"_s);
 }
 
-TEST(frmMacro, ButtonNineShowsItsBuiltInAndRefusesTyping)
+TEST(MacroWindow, ButtonNineShowsItsBuiltInAndRefusesTyping)
 {
     EditorWindow e;
     e.click(9);
@@ -165,7 +165,7 @@ TEST(frmMacro, ButtonNineShowsItsBuiltInAndRefusesTyping)
     EXPECT_FALSE(e.name()->isReadOnly() || e.text()->isReadOnly());
 }
 
-TEST(frmMacro, ClosingWithChangesAndNoFileOpensSaveAsAndCancellingStillCloses)
+TEST(MacroWindow, ClosingWithChangesAndNoFileOpensSaveAsAndCancellingStillCloses)
 {
     EditorWindow e;
     QTest::keyClicks(e.name(), u"!"_s);
@@ -178,7 +178,7 @@ TEST(frmMacro, ClosingWithChangesAndNoFileOpensSaveAsAndCancellingStillCloses)
     EXPECT_TRUE(QFile(e.t.path(u"quillo.ini"_s)).exists());
 }
 
-TEST(frmMacro, NewAndOpenAskWithTheirOwnTitlesAndCancelChangesNothing)
+TEST(MacroWindow, NewAndOpenAskWithTheirOwnTitlesAndCancelChangesNothing)
 {
     EditorWindow e;
     e.click(5);
@@ -197,7 +197,7 @@ TEST(frmMacro, NewAndOpenAskWithTheirOwnTitlesAndCancelChangesNothing)
     EXPECT_EQ(e.highlighted(), QList<int>{5});
 }
 
-TEST(frmMacro, AfterOpenOnlyButtonOneIsLitAndItsBoxesTakeTyping)
+TEST(MacroWindow, AfterOpenOnlyButtonOneIsLitAndItsBoxesTakeTyping)
 {
     EditorWindow e;
     const QString file = e.t.path(u"set.txt"_s);
@@ -218,7 +218,7 @@ TEST(frmMacro, AfterOpenOnlyButtonOneIsLitAndItsBoxesTakeTyping)
     EXPECT_EQ(e.name()->text(), u"Greet!"_s);
 }
 
-TEST(frmMacro, ShiftOrCtrlWithF5InsertsTheFrownGestureAtTheCursor)
+TEST(MacroWindow, ShiftOrCtrlWithF5InsertsTheFrownGestureAtTheCursor)
 {
     EditorWindow e;
     QTextCursor cursor = e.text()->textCursor();

@@ -1,4 +1,4 @@
-#include "ui/frmMacro.h"
+#include "ui/MacroWindow.h"
 
 #include "console/Console.h"
 #include "text/GestureKeys.h"
@@ -59,7 +59,7 @@ void setBase(QWidget& box, const QColor& base, const QColor& text)
 
 } // namespace
 
-frmMacro::frmMacro(Console& console, QWidget* mainWindow)
+MacroWindow::MacroWindow(Console& console, QWidget* mainWindow)
     : QMainWindow(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), editor_(console),
       mainWindow_(mainWindow)
 {
@@ -79,7 +79,7 @@ frmMacro::frmMacro(Console& console, QWidget* mainWindow)
     CentreOnScreen(*this);
 }
 
-void frmMacro::buildMenu()
+void MacroWindow::buildMenu()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
@@ -109,7 +109,7 @@ void frmMacro::buildMenu()
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
-void frmMacro::buildControls()
+void MacroWindow::buildControls()
 {
     auto* client = new QWidget(this);
     client->setFixedSize(506, 299);
@@ -150,7 +150,7 @@ void frmMacro::buildControls()
     buildButtons(frame);
 }
 
-void frmMacro::buildButtons(QWidget* frame)
+void MacroWindow::buildButtons(QWidget* frame)
 {
     QFont buttonFont = MacroButtonFont();
     buttonFont.setPointSizeF(9.75);
@@ -180,7 +180,7 @@ void frmMacro::buildButtons(QWidget* frame)
     setBase(*txtMacroGuide_, QColor(0, 0, 0xFF), QColor(0xFF, 0xFF, 0));
 }
 
-void frmMacro::act(void (MacroEditor::*step)())
+void MacroWindow::act(void (MacroEditor::*step)())
 {
     (editor_.*step)();
     refresh();
@@ -188,7 +188,7 @@ void frmMacro::act(void (MacroEditor::*step)())
 
 // Shows the editor's state in the widgets. Boxes are rewritten only when their text differs,
 // so the host's cursor stays where it was.
-void frmMacro::refresh()
+void MacroWindow::refresh()
 {
     const MacroEditorState& state = editor_.controls;
     filling_ = true;
@@ -212,7 +212,7 @@ void frmMacro::refresh()
     filling_ = false;
 }
 
-bool frmMacro::eventFilter(QObject* watched, QEvent* event)
+bool MacroWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtMacroText_ && event->type() == QEvent::KeyPress &&
         !txtMacroText_->isReadOnly()) {
@@ -227,7 +227,7 @@ bool frmMacro::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMacro::closeEvent(QCloseEvent* event)
+void MacroWindow::closeEvent(QCloseEvent* event)
 {
     if (!editor_.Form_Unload()) {
         // The host chose to mend a text the file cannot keep.

@@ -1,4 +1,4 @@
-#include "ui/frmSettings.h"
+#include "ui/SettingsWindow.h"
 
 #include "console/Console.h"
 #include "console/SettingsForm.h"
@@ -33,7 +33,7 @@ QGroupBox* messageFrame(const QString& name, const QString& caption, int top, QW
 
 } // namespace
 
-frmSettings::frmSettings(Console& console, QWidget* mainWindow)
+SettingsWindow::SettingsWindow(Console& console, QWidget* mainWindow)
     : QWidget(nullptr, Qt::Window | Qt::MSWindowsFixedSizeDialogHint), console_(console),
       mainWindow_(mainWindow)
 {
@@ -55,7 +55,7 @@ frmSettings::frmSettings(Console& console, QWidget* mainWindow)
     CentreOnScreen(*this);
 }
 
-void frmSettings::buildControls()
+void SettingsWindow::buildControls()
 {
     auto* label1 = new QLabel(QStringLiteral("Registration Character"), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -95,7 +95,7 @@ void frmSettings::buildControls()
 
 // The keyboard order the host is used to: the messages follow the registration box, and the
 // call message comes last.
-void frmSettings::setTabOrder()
+void SettingsWindow::setTabOrder()
 {
     const QList<QWidget*> order = {txtRegChar_,       txtWin_,     txtLose_,  txtPush_,
                                    txtStartingScore_, chkConfirm_, cmdClose_, txtCall_};
@@ -104,7 +104,7 @@ void frmSettings::setTabOrder()
     txtRegChar_->setFocus();
 }
 
-void frmSettings::fill(const SettingsForm& form)
+void SettingsWindow::fill(const SettingsForm& form)
 {
     txtCall_->setText(form.txtCall);
     txtWin_->setText(form.txtWin);
@@ -115,7 +115,7 @@ void frmSettings::fill(const SettingsForm& form)
     chkConfirm_->setChecked(form.chkConfirm);
 }
 
-SettingsForm frmSettings::read() const
+SettingsForm SettingsWindow::read() const
 {
     SettingsForm form;
     form.txtCall = txtCall_->text();
@@ -128,7 +128,7 @@ SettingsForm frmSettings::read() const
     return form;
 }
 
-bool frmSettings::eventFilter(QObject* watched, QEvent* event)
+bool SettingsWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == txtRegChar_ && event->type() == QEvent::KeyRelease) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
@@ -138,7 +138,7 @@ bool frmSettings::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmSettings::closeEvent(QCloseEvent* event)
+void SettingsWindow::closeEvent(QCloseEvent* event)
 {
     ApplySettingsForm(console_, read());
     // Shown before this window goes, so the program never finds itself without a window.
