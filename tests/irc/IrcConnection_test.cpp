@@ -2,7 +2,7 @@
 #include "irc/IrcConnection.h"
 #include "irc/IrcOptions.h"
 #include "irc/support/ScriptedIrcServer.h"
-#include "irc/support/WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include <QStringBuilder>
 
