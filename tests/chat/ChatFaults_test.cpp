@@ -9,6 +9,7 @@
 #include "support/FakeToolkit.h"
 #include "support/FixedClock.h"
 #include "support/RoomThread.h"
+#include "support/WaitUntil.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -193,9 +194,7 @@ TEST(ChatFaults, FiftyMegabytesOfChatTextAreReadOrRefusedWithoutAHang)
     EXPECT_LT(timer.elapsed(), GenerousMs);
     // The room may take a moment to notice the old connection is gone and take a new one.
     t.room.Run([](PracticeRoom& r) { r.SetDeliveredText("Host: back\r\n"); });
-    bool readAgain = false;
-    for (int attempt = 0; attempt < 10 && !readAgain; ++attempt)
-        readAgain = t.chat.ReadAllText();
+    const bool readAgain = WaitUntil([&] { return t.chat.ReadAllText(); }, 10000);
     EXPECT_TRUE(readAgain);
     EXPECT_EQ(t.chat.ReceivedText, u"Host: back"_s);
 }

@@ -1,6 +1,7 @@
 #include "chat/ChatLink.h"
 #include "socket/SocketChatClient.h"
 #include "support/FakeToolkit.h"
+#include "support/WaitUntil.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -145,8 +146,7 @@ TEST(HostilePeer, ChatTextSentBeforeTheStatusReachesOnTextFromTheEventLoop)
     t.chat.ReceivedText.clear();
     t.chat.RequestAllText();
     EXPECT_TRUE(t.chat.ReceivedText.isEmpty()); // not during the call
-    for (int i = 0; i < 50 && t.chat.ReceivedText.isEmpty(); ++i)
-        t.toolkit.ProcessEvents();
+    WaitUntil([&] { return !t.chat.ReceivedText.isEmpty(); });
     EXPECT_EQ(t.chat.ReceivedText, u"ab"_s); // the newer text wins
 }
 
@@ -156,7 +156,6 @@ TEST(HostilePeer, ChatTextInTheSamePacketAsItsStatusIsNotLost)
     ASSERT_TRUE(t.chat.InitDDE());
     t.chat.ReceivedText.clear();
     t.chat.RequestAllText();
-    for (int i = 0; i < 50 && t.chat.ReceivedText.isEmpty(); ++i)
-        t.toolkit.ProcessEvents();
+    WaitUntil([&] { return !t.chat.ReceivedText.isEmpty(); });
     EXPECT_EQ(t.chat.ReceivedText, u"behind the status"_s);
 }

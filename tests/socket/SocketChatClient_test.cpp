@@ -8,6 +8,7 @@
 #include "socket/SocketChatClient.h"
 #include "support/FakeToolkit.h"
 #include "support/RoomThread.h"
+#include "support/WaitUntil.h"
 #include "text/Cp1252.h"
 
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -46,16 +46,6 @@ QByteArray roomText(RoomThread& room)
     QByteArray text;
     room.Run([&](PracticeRoom& r) { text = r.ChatText(); });
     return text;
-}
-
-// Handles events until the condition holds; false when it does not within 5 s.
-bool handleEventsUntil(FakeToolkit& toolkit, const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 1000 && !condition(); ++i) {
-        toolkit.ProcessEvents();
-        QThread::msleep(5);
-    }
-    return condition();
 }
 
 int roomCalls(RoomThread& room, const QString& function)
@@ -170,12 +160,12 @@ TEST(SocketChatClient, ALinkStateReachesTheConsoleAndALostReporterShowsAsConnect
     ASSERT_TRUE(chat.InitDDE());
 
     peer.Send("NOTIFY Host_ 3 Players%20now%20ESP%20Host_\n");
-    ASSERT_TRUE(handleEventsUntil(toolkit, [&] { return line.Visible; }));
+    ASSERT_TRUE(WaitUntil([&] { return line.Visible; }));
     EXPECT_EQ(line.Caption, u"Players now ESP Host_"_s);
     EXPECT_EQ(game.HostName, u"Host_"_s);
 
     peer.HangUp(); // between two calls: only the event loop can notice
-    ASSERT_TRUE(handleEventsUntil(toolkit, [&] { return chat.LinkState.Value == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return chat.LinkState.Value == 1; }));
     EXPECT_EQ(line.Caption, FromCp1252(PendingChatMessages::LostClientText()));
     EXPECT_EQ(chat.LinkState.Nick, u"Host_"_s);
     EXPECT_EQ(game.HostName, u"Host_"_s);

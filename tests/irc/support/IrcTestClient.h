@@ -17,7 +17,8 @@ struct ReceivedPrivmsg
 
 // A small scripted IRC client, a player in a test: it registers, joins, says lines and sends
 // private messages, answers the server's PINGs and records every PRIVMSG it receives, in order.
-// It needs no event loop: every wait reads the socket itself and is bounded.
+// Every wait reads the socket through one bounded helper on WaitUntil, so it runs this thread's
+// event loop meanwhile.
 class IrcTestClient
 {
 public:
@@ -57,6 +58,9 @@ public:
 
 private:
     void Write(const QByteArray& line);
+    // Reads the socket until `done` holds over the lines read each time, or the connection is
+    // gone, or timeoutMs has passed; whether `done` held.
+    bool ReadUntil(const std::function<bool(const QList<QByteArray>& fresh)>& done, int timeoutMs);
     // Takes what the socket has, line by line; returns the raw lines read this time.
     QList<QByteArray> ReadLines();
     void Handle(const QByteArray& line);
