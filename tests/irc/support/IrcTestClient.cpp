@@ -194,6 +194,25 @@ bool IrcTestClient::WaitForCountFrom(const QByteArray& from, qsizetype count, in
                    timeoutMs);
 }
 
+bool IrcTestClient::RoundTrip(int timeoutMs)
+{
+    const QByteArray token = "quillo-test-" + QByteArray::number(++roundTrips_);
+    Write("PING :" + token);
+    return WaitForLine(
+        [&](const QByteArray& line) {
+            const Parsed parsed = Parse(line);
+            return parsed.command == "PONG" &&
+                   parsed.params.value(parsed.params.size() - 1) == token;
+        },
+        timeoutMs);
+}
+
+bool IrcTestClient::WaitForDisconnect(int timeoutMs)
+{
+    ReadUntil([this](const QList<QByteArray>&) { return !Connected(); }, timeoutMs);
+    return !Connected();
+}
+
 const QList<ReceivedPrivmsg>& IrcTestClient::Received() const
 {
     return received_;

@@ -49,6 +49,11 @@ public:
                      int timeoutMs = 10000);
     // Waits until `count` messages have come from `from` (to a channel or privately).
     bool WaitForCountFrom(const QByteArray& from, qsizetype count, int timeoutMs = 10000);
+    // A PING to the server and its PONG back: once it is back, the server has handled every line
+    // this client sent before it.
+    bool RoundTrip(int timeoutMs = 10000);
+    // Reads until the connection is gone (the server ended or dropped it).
+    bool WaitForDisconnect(int timeoutMs = 10000);
 
     const QList<ReceivedPrivmsg>& Received() const;
     // The texts received from one nick, in order; a target narrows them to one channel or nick.
@@ -70,4 +75,5 @@ private:
     QByteArray buffer_;
     QList<ReceivedPrivmsg> received_;
     QList<QByteArray> lines_;
+    int roundTrips_ = 0;
 };
