@@ -8,15 +8,14 @@
 #include "socket/SocketChatClient.h"
 #include "support/FakeToolkit.h"
 #include "support/FixedClock.h"
+#include "support/PeerThread.h"
 #include "support/RoomThread.h"
+#include "support/WaitUntil.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLocalServer>
 #include <QLocalSocket>
-#include <QMetaObject>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -63,49 +62,16 @@ struct RemoteConsole
 
 // A peer that takes the opening call and hangs up in the middle of the next one, having sent
 // half a status.
-class HangUpPeer
+void HangUpMidCall(QLocalSocket& socket, const QByteArray& request)
 {
-public:
-    explicit HangUpPeer(const QString& path)
-    {
-        thread_.start();
-        anchor_ = new QObject;
-        anchor_->moveToThread(&thread_);
-        QMetaObject::invokeMethod(
-            anchor_, [this, path] { listen(path); }, Qt::BlockingQueuedConnection);
+    if (request.startsWith("INIT")) {
+        socket.write("STATUS 0\n");
+    } else {
+        socket.write("STAT");
+        socket.flush();
+        socket.disconnectFromServer();
     }
-
-    ~HangUpPeer()
-    {
-        QMetaObject::invokeMethod(
-            anchor_, [this] { delete anchor_; }, Qt::BlockingQueuedConnection);
-        thread_.quit();
-        thread_.wait();
-    }
-
-private:
-    void listen(const QString& path)
-    {
-        auto* server = new QLocalServer(anchor_);
-        server->listen(path);
-        QObject::connect(server, &QLocalServer::newConnection, anchor_, [server] {
-            QLocalSocket* socket = server->nextPendingConnection();
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket] {
-                const QByteArray request = socket->readAll();
-                if (request.startsWith("INIT")) {
-                    socket->write("STATUS 0\n");
-                } else {
-                    socket->write("STAT");
-                    socket->flush();
-                    socket->disconnectFromServer();
-                }
-            });
-        });
-    }
-
-    QThread thread_;
-    QObject* anchor_ = nullptr;
-};
+}
 
 } // namespace
 
@@ -193,9 +159,7 @@ TEST(ChatFaults, FiftyMegabytesOfChatTextAreReadOrRefusedWithoutAHang)
     EXPECT_LT(timer.elapsed(), GenerousMs);
     // The room may take a moment to notice the old connection is gone and take a new one.
     t.room.Run([](PracticeRoom& r) { r.SetDeliveredText("Host: back\r\n"); });
-    bool readAgain = false;
-    for (int attempt = 0; attempt < 10 && !readAgain; ++attempt)
-        readAgain = t.chat.ReadAllText();
+    const bool readAgain = WaitUntil([&] { return t.chat.ReadAllText(); }, 10000);
     EXPECT_TRUE(readAgain);
     EXPECT_EQ(t.chat.ReceivedText, u"Host: back"_s);
 }
@@ -204,7 +168,7 @@ TEST(ChatFaults, AClientThatHangsUpMidCallRefusesTheCallsAndNothingWaitsForIt)
 {
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(u"peer.sock"_s);
-    HangUpPeer peer(path);
+    PeerThread peer(path, HangUpMidCall);
     SocketChatClient client(path, StatusTimeoutMs);
     FakeToolkit toolkit;
     FixedClock clock(QDateTime(QDate(2003, 3, 1), QTime(21, 5)));

@@ -74,7 +74,11 @@ TEST_F(IrcBridgeChat, ALineOf600BytesReachesThePlayersSplitAtABlank)
     BridgeConsole console(bridge->SocketPath());
     ASSERT_EQ(console.Say(line), QByteArray("0"));
     ASSERT_TRUE(bob->WaitForCountFrom("Host", 2));
-    bob->WaitFor([](const QList<ReceivedPrivmsg>&) { return false; }, 500); // nothing more
+    // Nothing more: an ESP said after the line reaches Bob after all of its pieces.
+    ASSERT_EQ(console.Esp("Bob", "marker"), QByteArray("0"));
+    ASSERT_TRUE(bob->WaitFor([](const QList<ReceivedPrivmsg>& got) {
+        return !got.isEmpty() && got.last().text == "marker";
+    }));
     const QList<QByteArray> pieces = bob->TextsFrom("Host", "#quillo");
     ASSERT_EQ(pieces.size(), 2);
     EXPECT_EQ(pieces[0] + " " + pieces[1], line);

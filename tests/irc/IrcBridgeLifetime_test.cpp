@@ -1,8 +1,6 @@
 #include "irc/support/BridgeConsole.h"
 #include "irc/support/BridgeOnIrcServer.h"
-#include "irc/support/WaitUntil.h"
-
-#include <QThread>
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +52,9 @@ TEST_F(IrcBridgeLifetime, OutlivesItsConsoleAndANewConsoleFindsTheChatText)
     }
     bob->Esp("Host", "\xc2\xb3"); // while no console listens
     ASSERT_TRUE(bob->WaitForCountFrom("Host", 1));
-    QThread::msleep(200);
+    // Once Bob's PING is answered the server has passed the ESP on to the bridge, which has it
+    // in hand before a new console can reach it.
+    ASSERT_TRUE(bob->RoundTrip());
     EXPECT_TRUE(bridge->Running());
 
     BridgeConsole second(bridge->SocketPath());

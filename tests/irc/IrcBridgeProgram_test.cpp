@@ -1,8 +1,8 @@
 #include "irc/support/BridgeConsole.h"
 #include "irc/support/IrcBridgeProcess.h"
+#include "support/WaitUntil.h"
 
 #include <QTcpServer>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +37,8 @@ TEST(IrcBridgeProgram, EndsAtOnceOnSigtermWhileNoServerAnswers)
     BridgeConsole console(bridge.SocketPath());
     EXPECT_EQ(console.Init(), 0); // the bridge is there while IRC is not
     EXPECT_EQ(console.Say("nobody hears"), QByteArray("-1"));
-    QThread::msleep(300); // between two tries
+    // Between two tries: it has been refused twice and waits to try again.
+    ASSERT_TRUE(WaitUntil([&] { return bridge.Log().count(u"trying again in"_s) >= 2; }))
+        << bridge.Log().toStdString();
     EXPECT_EQ(bridge.Stop(2000), 0) << bridge.Log().toStdString();
 }

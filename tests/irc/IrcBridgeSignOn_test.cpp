@@ -1,6 +1,6 @@
 #include "irc/support/BridgeConsole.h"
 #include "irc/support/BridgeOnIrcServer.h"
-#include "irc/support/WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "irc/IrcConnection.h"
 #include "irc/IrcOptions.h"
 #include "irc/support/ScriptedIrcServer.h"
-#include "irc/support/WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include <QStringBuilder>
 
@@ -157,8 +157,10 @@ TEST(IrcConnection, WithEchoMessageTheServersEchoIsTheOnlyCopy)
     ASSERT_TRUE(WaitUntil([&] { return bridge.connection->IsJoined(); }));
     bridge.Send(ChatModeRoom, {}, "hello there");
     ASSERT_TRUE(server.WaitForLine("PRIVMSG #quillo :hello there"));
-    // Until the echo the line is neither shown nor confirmed, and no PING is needed for it.
-    WaitUntil([] { return false; }, 200);
+    // Until the echo the line is neither shown nor confirmed, and no PING is needed for it. The
+    // server's own PING answered is the sign the bridge has handled all it was sent till then.
+    server.Send("PING :past\r\n");
+    ASSERT_TRUE(server.WaitForLine("PONG past"));
     EXPECT_TRUE(bridge.Text().isEmpty());
     EXPECT_EQ(bridge.status, QByteArray("none"));
     server.Send(":Host!q@h PRIVMSG #quillo :hello there\r\n");

@@ -8,11 +8,9 @@
 #include "support/NgircdServer.h"
 #include "support/RecordingChatClient.h"
 #include "support/TestConsole.h"
+#include "support/WaitUntil.h"
 #include "text/Cp1252.h"
 #include "text/FixedLines.h"
-
-#include <QDeadlineTimer>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -56,33 +54,31 @@ struct Players
     std::vector<std::unique_ptr<IrcTestClient>> clients;
 };
 
-// True once `nick` is among the channel's members, as a player asking the server sees them.
+// True once `nick` is among the channel's members, as a player sees them: in the server's answer
+// to NAMES, or, when it comes later, in its JOIN.
 bool InChannel(IrcTestClient& player, const QByteArray& nick, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        player.SendRaw("NAMES " + Channel);
-        bool found = false;
-        player.WaitForLine(
-            [&](const QByteArray& line) {
-                const QList<QByteArray> words = line.split(' ');
-                if (words.value(1) == "353") {
-                    for (QByteArray word : words) {
-                        if (word.startsWith(':'))
-                            word.remove(0, 1);
-                        while (word.startsWith('@') || word.startsWith('+'))
-                            word.remove(0, 1);
-                        found = found || word == nick;
-                    }
+    player.SendRaw("NAMES " + Channel);
+    bool listed = false;
+    return player.WaitForLine(
+        [&](const QByteArray& line) {
+            const QList<QByteArray> words = line.split(' ');
+            if (words.value(0).startsWith(QByteArray(":" + nick + "!")) &&
+                words.value(1) == "JOIN" &&
+                (words.value(2) == Channel || words.value(2) == ":" + Channel))
+                return true;
+            if (words.value(1) == "353") {
+                for (QByteArray word : words) {
+                    if (word.startsWith(':'))
+                        word.remove(0, 1);
+                    while (word.startsWith('@') || word.startsWith('+'))
+                        word.remove(0, 1);
+                    listed = listed || word == nick;
                 }
-                return words.value(1) == "366";
-            },
-            2000);
-        if (found)
-            return true;
-        QThread::msleep(100);
-    }
-    return false;
+            }
+            return listed && words.value(1) == "366";
+        },
+        timeoutMs);
 }
 
 // What the console handed the bridge, as the players must see it: UTF-8 on IRC.
@@ -163,15 +159,14 @@ TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRe
     for (qsizetype i = 0; i < Nicks.size(); ++i)
         players[i].Esp(HostNick, "$");
     // The three ESPs are in the bridge's chat text before the host reads it.
-    const QDeadlineTimer arrived(10000);
-    while (!arrived.hasExpired()) {
-        t.chat.ReadAllText();
-        if (t.chat.ReceivedText.contains(u"ESP from Cy: $"_s) &&
-            t.chat.ReceivedText.contains(u"ESP from Ann: $"_s) &&
-            t.chat.ReceivedText.contains(u"ESP from Bob: $"_s))
-            break;
-        QThread::msleep(20);
-    }
+    WaitUntil(
+        [&] {
+            t.chat.ReadAllText();
+            return t.chat.ReceivedText.contains(u"ESP from Cy: $"_s) &&
+                   t.chat.ReceivedText.contains(u"ESP from Ann: $"_s) &&
+                   t.chat.ReceivedText.contains(u"ESP from Bob: $"_s);
+        },
+        10000);
     txtButton_Click(c, 10); // Get Regs
     EXPECT_EQ(c.game.PlayerCount, 3);
     for (qsizetype i = 0; i < Nicks.size(); ++i) {
@@ -271,9 +266,7 @@ TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRe
     SocketChatClient again(bridge->SocketPath());
     TestConsole second(again);
     // Until the bridge has seen the old connection close, it turns a newcomer away.
-    const QDeadlineTimer reconnected(5000);
-    while (!second.chat.InitDDE() && !reconnected.hasExpired())
-        QThread::msleep(50);
+    WaitUntil([&] { return second.chat.InitDDE(); }, 5000);
     ASSERT_TRUE(second.chat.ReadAllText());
     const QString text = second.chat.ReceivedText;
     EXPECT_TRUE(text.contains(u"Dealer: "_s + OpeningBanner() + u"\r\n"_s));

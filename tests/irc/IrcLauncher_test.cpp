@@ -3,13 +3,12 @@
 #include "socket/SocketChatClient.h"
 #include "support/IrcBridgeProcess.h"
 #include "support/NgircdServer.h"
+#include "support/WaitUntil.h"
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -25,10 +24,7 @@ void EndProcess(qint64 processId)
     if (!IrcLauncher::Alive(processId))
         return;
     ::kill(static_cast<pid_t>(processId), SIGTERM);
-    const QDeadlineTimer deadline(5000);
-    while (IrcLauncher::Alive(processId) && !deadline.hasExpired())
-        QThread::msleep(20);
-    if (IrcLauncher::Alive(processId))
+    if (!WaitUntil([processId] { return !IrcLauncher::Alive(processId); }, 5000))
         ::kill(static_cast<pid_t>(processId), SIGKILL);
 }
 
@@ -159,9 +155,7 @@ TEST(IrcLauncher, ABridgeThatCannotStartOrNeverListensIsAClearFailureNotAHang)
     EXPECT_TRUE(silent.ErrorText().contains(u"did not listen"_s))
         << silent.ErrorText().toStdString();
     // and not left behind.
-    const QDeadlineTimer deadline(5000);
-    while (IrcLauncher::Alive(silent.BridgeProcessId()) && !deadline.hasExpired())
-        QThread::msleep(20);
+    WaitUntil([&] { return !IrcLauncher::Alive(silent.BridgeProcessId()); }, 5000);
     EXPECT_FALSE(IrcLauncher::Alive(silent.BridgeProcessId()));
     EndProcess(silent.BridgeProcessId());
 }

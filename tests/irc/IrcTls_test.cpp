@@ -3,7 +3,7 @@
 #include "irc/IrcOptions.h"
 
 #include "irc/support/ScriptedIrcServer.h"
-#include "irc/support/WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include <QSslKey>
 #include <QSslSocket>

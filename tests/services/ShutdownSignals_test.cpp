@@ -1,7 +1,5 @@
 #include "services/ShutdownSignals.h"
-
-#include <QCoreApplication>
-#include <QDeadlineTimer>
+#include "support/WaitUntil.h"
 
 #include <csignal>
 
@@ -18,9 +16,7 @@ TEST(ShutdownSignals, SigtermAndSigintReachTheEventLoopAsSignals)
         std::raise(SIGTERM);
         std::raise(SIGINT);
         EXPECT_TRUE(received.isEmpty()); // nothing runs inside the handler
-        const QDeadlineTimer deadline(5000);
-        while (received.size() < 2 && !deadline.hasExpired())
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        WaitUntil([&] { return received.size() >= 2; }, 5000);
         EXPECT_EQ(received, (QList<int>{SIGTERM, SIGINT}));
 
         // One per process: a second one stays out of the way.

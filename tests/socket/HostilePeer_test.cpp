@@ -1,18 +1,18 @@
 #include "chat/ChatLink.h"
 #include "socket/SocketChatClient.h"
 #include "support/FakeToolkit.h"
+#include "support/PeerThread.h"
+#include "support/WaitUntil.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLocalServer>
 #include <QLocalSocket>
-#include <QMetaObject>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -20,79 +20,37 @@ namespace {
 
 // A chat client that answers each request with scripted raw bytes, in a thread of its own.
 // The first request (INIT) is always answered "STATUS 0". An answer of "CLOSE" hangs up.
-class ScriptedPeer
+PeerThread::Script Scripted(std::deque<QByteArray> answers)
 {
-public:
-    ScriptedPeer(const QString& path, std::deque<QByteArray> answers) : answers_(std::move(answers))
-    {
-        thread_.start();
-        anchor_ = new QObject;
-        anchor_->moveToThread(&thread_);
-        QMetaObject::invokeMethod(
-            anchor_, [this, path] { listen(path); }, Qt::BlockingQueuedConnection);
-    }
-
-    ~ScriptedPeer()
-    {
-        QMetaObject::invokeMethod(
-            anchor_, [this] { delete anchor_; }, Qt::BlockingQueuedConnection);
-        thread_.quit();
-        thread_.wait();
-    }
-
-private:
-    void listen(const QString& path)
-    {
-        auto* server = new QLocalServer(anchor_);
-        server->listen(path);
-        QObject::connect(server, &QLocalServer::newConnection, anchor_, [this, server] {
-            QLocalSocket* socket = server->nextPendingConnection();
-            QObject::connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-                pending_ += socket->readAll();
-                while (pending_.contains('\n')) {
-                    pending_.remove(0, pending_.indexOf('\n') + 1);
-                    answer(socket);
-                }
-            });
-        });
-    }
-
-    void answer(QLocalSocket* socket)
-    {
-        if (!initDone_) {
-            initDone_ = true;
-            socket->write("STATUS 0\n");
+    return [answers = std::move(answers), initDone = false](QLocalSocket& socket,
+                                                            const QByteArray&) mutable {
+        if (!std::exchange(initDone, true)) {
+            socket.write("STATUS 0\n");
             return;
         }
-        if (answers_.empty())
+        if (answers.empty())
             return; // silence
-        const QByteArray next = answers_.front();
-        answers_.pop_front();
+        const QByteArray next = answers.front();
+        answers.pop_front();
         if (next == "CLOSE") {
-            socket->disconnectFromServer();
+            socket.disconnectFromServer();
             return;
         }
-        socket->write(next);
-    }
-
-    QThread thread_;
-    QObject* anchor_ = nullptr;
-    std::deque<QByteArray> answers_;
-    QByteArray pending_;
-    bool initDone_ = false;
-};
+        socket.write(next);
+    };
+}
 
 struct HostileCase
 {
     explicit HostileCase(std::deque<QByteArray> answers, int statusTimeoutMs = 2000)
-        : peer(QDir(folder.path()).filePath(u"peer.sock"_s), std::move(answers)),
+        : peer(QDir(folder.path()).filePath(u"peer.sock"_s), Scripted(std::move(answers))),
           client(QDir(folder.path()).filePath(u"peer.sock"_s), statusTimeoutMs),
           chat(client, toolkit, u"quillo"_s, ChatLimits{5, 300})
     {
     }
 
     QTemporaryDir folder;
-    ScriptedPeer peer;
+    PeerThread peer;
     SocketChatClient client;
     FakeToolkit toolkit;
     ChatLink chat;
@@ -145,8 +103,7 @@ TEST(HostilePeer, ChatTextSentBeforeTheStatusReachesOnTextFromTheEventLoop)
     t.chat.ReceivedText.clear();
     t.chat.RequestAllText();
     EXPECT_TRUE(t.chat.ReceivedText.isEmpty()); // not during the call
-    for (int i = 0; i < 50 && t.chat.ReceivedText.isEmpty(); ++i)
-        t.toolkit.ProcessEvents();
+    WaitUntil([&] { return !t.chat.ReceivedText.isEmpty(); });
     EXPECT_EQ(t.chat.ReceivedText, u"ab"_s); // the newer text wins
 }
 
@@ -156,7 +113,6 @@ TEST(HostilePeer, ChatTextInTheSamePacketAsItsStatusIsNotLost)
     ASSERT_TRUE(t.chat.InitDDE());
     t.chat.ReceivedText.clear();
     t.chat.RequestAllText();
-    for (int i = 0; i < 50 && t.chat.ReceivedText.isEmpty(); ++i)
-        t.toolkit.ProcessEvents();
+    WaitUntil([&] { return !t.chat.ReceivedText.isEmpty(); });
     EXPECT_EQ(t.chat.ReceivedText, u"behind the status"_s);
 }

@@ -7,15 +7,15 @@
 #include "socket/PendingChatMessages.h"
 #include "socket/SocketChatClient.h"
 #include "support/FakeToolkit.h"
+#include "support/PeerThread.h"
 #include "support/RoomThread.h"
+#include "support/WaitUntil.h"
 #include "text/Cp1252.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -48,16 +48,6 @@ QByteArray roomText(RoomThread& room)
     return text;
 }
 
-// Handles events until the condition holds; false when it does not within 5 s.
-bool handleEventsUntil(FakeToolkit& toolkit, const std::function<bool()>& condition)
-{
-    for (int i = 0; i < 1000 && !condition(); ++i) {
-        toolkit.ProcessEvents();
-        QThread::msleep(5);
-    }
-    return condition();
-}
-
 int roomCalls(RoomThread& room, const QString& function)
 {
     int count = 0;
@@ -65,57 +55,62 @@ int roomCalls(RoomThread& room, const QString& function)
     return count;
 }
 
-// A chat client in the test's own thread that holds each status a while, as a bridge waits for
-// its server, then answers with the request's number (INIT is number 0). It notes a request
-// that comes while another still waits for its status.
+// A chat client in a thread of its own that holds each status a while, as a bridge waits for its
+// server, then answers with the request's number (INIT is number 0). It notes a request that
+// comes while another still waits for its status. What it notes is read in its thread.
 class HoldingPeer
 {
 public:
-    HoldingPeer(const QString& path, int holdMs) : HoldMs(holdMs)
+    HoldingPeer(const QString& path, int holdMs)
+        : holdMs_(holdMs),
+          peer_(path, [this](QLocalSocket& socket, const QByteArray& line) { Hold(socket, line); })
     {
-        server_.listen(path);
-        QObject::connect(&server_, &QLocalServer::newConnection, &server_, [this] {
-            QLocalSocket* socket = server_.nextPendingConnection();
-            QObject::connect(socket, &QLocalSocket::readyRead, socket,
-                             [this, socket] { read(*socket); });
-            socket_ = socket;
-        });
     }
 
+    void SetHoldMs(int holdMs)
+    {
+        peer_.Run([&] { holdMs_ = holdMs; });
+    }
+    QList<QByteArray> Requests()
+    {
+        QList<QByteArray> requests;
+        peer_.Run([&] { requests = requests_; });
+        return requests;
+    }
+    bool Overlapped()
+    {
+        bool overlapped = false;
+        peer_.Run([&] { overlapped = overlapped_; });
+        return overlapped;
+    }
     // Unasked, on the latest connection.
     void Send(const QByteArray& bytes)
     {
-        socket_->write(bytes);
+        peer_.Send(bytes);
     }
     void HangUp()
     {
-        socket_->disconnectFromServer();
+        peer_.HangUp();
     }
-
-    int HoldMs;
-    QList<QByteArray> Requests;
-    bool Overlapped = false;
 
 private:
-    void read(QLocalSocket& socket)
+    void Hold(QLocalSocket& socket, const QByteArray& request)
     {
-        buffer_ += socket.readAll();
-        for (qsizetype end; (end = buffer_.indexOf('\n')) >= 0; buffer_.remove(0, end + 1)) {
-            Requests.append(buffer_.left(end));
-            Overlapped = Overlapped || holding_;
-            holding_ = true;
-            const QByteArray status = "STATUS " + QByteArray::number(Requests.size() - 1) + '\n';
-            QTimer::singleShot(HoldMs, &socket, [this, &socket, status] {
-                holding_ = false;
-                socket.write(status);
-            });
-        }
+        requests_.append(request);
+        overlapped_ = overlapped_ || holding_;
+        holding_ = true;
+        const QByteArray status = "STATUS " + QByteArray::number(requests_.size() - 1) + '\n';
+        QTimer::singleShot(holdMs_, &socket, [this, &socket, status] {
+            holding_ = false;
+            socket.write(status);
+        });
     }
 
-    QLocalServer server_;
-    QLocalSocket* socket_ = nullptr;
-    QByteArray buffer_;
+    int holdMs_;
+    QList<QByteArray> requests_;
+    bool overlapped_ = false;
     bool holding_ = false;
+    PeerThread peer_; // last: its thread ends before what it notes goes
 };
 
 } // namespace
@@ -140,12 +135,12 @@ TEST(SocketChatClient, ACallMadeWhileAStatusIsHeldGoesOutAfterItAndGetsItsOwnSta
     client.DapiCommunicate("quillo", ChatModeRoom, {}, "outer");
     EXPECT_EQ(status, "1");
     EXPECT_EQ(innerStatus, "2");
-    EXPECT_EQ(peer.Requests, (QList<QByteArray>{"INIT quillo", "COMMUNICATE quillo 0  outer",
-                                                "COMMUNICATE quillo 0  inner"}));
-    EXPECT_FALSE(peer.Overlapped);
+    EXPECT_EQ(peer.Requests(), (QList<QByteArray>{"INIT quillo", "COMMUNICATE quillo 0  outer",
+                                                  "COMMUNICATE quillo 0  inner"}));
+    EXPECT_FALSE(peer.Overlapped());
 
     // KillDDE from inside a wait ends the waiting call at once, refused.
-    peer.HoldMs = 4000;
+    peer.SetHoldMs(4000);
     status.clear();
     QTimer::singleShot(50, [&] { client.KillDDE(); });
     QElapsedTimer clock;
@@ -170,12 +165,12 @@ TEST(SocketChatClient, ALinkStateReachesTheConsoleAndALostReporterShowsAsConnect
     ASSERT_TRUE(chat.InitDDE());
 
     peer.Send("NOTIFY Host_ 3 Players%20now%20ESP%20Host_\n");
-    ASSERT_TRUE(handleEventsUntil(toolkit, [&] { return line.Visible; }));
+    ASSERT_TRUE(WaitUntil([&] { return line.Visible; }));
     EXPECT_EQ(line.Caption, u"Players now ESP Host_"_s);
     EXPECT_EQ(game.HostName, u"Host_"_s);
 
     peer.HangUp(); // between two calls: only the event loop can notice
-    ASSERT_TRUE(handleEventsUntil(toolkit, [&] { return chat.LinkState.Value == 1; }));
+    ASSERT_TRUE(WaitUntil([&] { return chat.LinkState.Value == 1; }));
     EXPECT_EQ(line.Caption, FromCp1252(PendingChatMessages::LostClientText()));
     EXPECT_EQ(chat.LinkState.Nick, u"Host_"_s);
     EXPECT_EQ(game.HostName, u"Host_"_s);

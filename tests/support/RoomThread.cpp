@@ -3,21 +3,13 @@
 #include "room/PracticeRoom.h"
 #include "socket/ChatClientServer.h"
 
-#include <QMetaObject>
-
 RoomThread::RoomThread(const QString& socketPath) : socketPath_(socketPath)
 {
-    thread_.start();
-    anchor_ = new QObject;
-    anchor_->moveToThread(&thread_);
-    QMetaObject::invokeMethod(
-        anchor_,
-        [this] {
-            room_ = new PracticeRoom(QStringLiteral("Host"));
-            server_ = new ChatClientServer(*room_);
-            server_->Listen(socketPath_);
-        },
-        Qt::BlockingQueuedConnection);
+    thread_.Run([this] {
+        room_ = std::make_unique<PracticeRoom>(QStringLiteral("Host"));
+        server_ = std::make_unique<ChatClientServer>(*room_);
+        server_->Listen(socketPath_);
+    });
 }
 
 RoomThread::~RoomThread()
@@ -27,8 +19,7 @@ RoomThread::~RoomThread()
 
 void RoomThread::Run(const std::function<void(PracticeRoom&)>& action)
 {
-    QMetaObject::invokeMethod(
-        anchor_, [this, &action] { action(*room_); }, Qt::BlockingQueuedConnection);
+    thread_.Run([this, &action] { action(*room_); });
 }
 
 QString RoomThread::SocketPath() const
@@ -38,18 +29,9 @@ QString RoomThread::SocketPath() const
 
 void RoomThread::Stop()
 {
-    if (!thread_.isRunning())
-        return;
-    QMetaObject::invokeMethod(
-        anchor_,
-        [this] {
-            delete server_;
-            delete room_;
-            server_ = nullptr;
-            room_ = nullptr;
-            delete anchor_;
-        },
-        Qt::BlockingQueuedConnection);
-    thread_.quit();
-    thread_.wait();
+    thread_.Run([this] {
+        server_.reset();
+        room_.reset();
+    });
+    thread_.Stop();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "support/PeerThread.h"
+
 #include <QString>
-#include <QThread>
 
 #include <functional>
+#include <memory>
 
 class ChatClientServer;
 class PracticeRoom;
@@ -22,9 +24,9 @@ public:
     void Stop();
 
 private:
-    QThread thread_;
-    QObject* anchor_ = nullptr; // lives in the room's thread
-    PracticeRoom* room_ = nullptr;
-    ChatClientServer* server_ = nullptr;
     QString socketPath_;
+    // Made, used and ended in the room's thread.
+    std::unique_ptr<PracticeRoom> room_;
+    std::unique_ptr<ChatClientServer> server_;
+    PeerThread thread_;
 };

@@ -1,5 +1,6 @@
 #include "console/Console.h"
 #include "support/UiConsole.h"
+#include "support/WaitUntil.h"
 #include "text/Cp1252.h"
 #include "text/FixedLines.h"
 #include "ui/MainWindow.h"

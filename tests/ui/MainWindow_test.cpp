@@ -1,6 +1,7 @@
 #include "console/BusyLock.h"
 #include "console/Console.h"
 #include "support/UiConsole.h"
+#include "support/WaitUntil.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>

@@ -2,6 +2,7 @@
 #include "room/PracticeRoom.h"
 #include "support/FakeToolkit.h"
 #include "support/UiConsole.h"
+#include "support/WaitUntil.h"
 #include "ui/PracticeRoomWindow.h"
 
 #include <QLineEdit>

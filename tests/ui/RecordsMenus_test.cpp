@@ -1,6 +1,7 @@
 #include "console/Console.h"
 #include "support/FileBytes.h"
 #include "support/UiConsole.h"
+#include "support/WaitUntil.h"
 #include "text/Cp1252.h"
 #include "ui/MainWindow.h"
 

@@ -1,6 +1,6 @@
 #include "BridgeConsole.h"
 
-#include "WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include <utility>
 

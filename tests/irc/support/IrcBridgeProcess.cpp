@@ -1,6 +1,7 @@
 #include "IrcBridgeProcess.h"
 
-#include <QDeadlineTimer>
+#include "support/WaitUntil.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -36,22 +37,21 @@ QStringList IrcBridgeProcess::FastArguments(const QByteArray& nick, const QStrin
 
 bool IrcBridgeProcess::Start(int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
     process_.start();
     started_ = process_.waitForStarted(timeoutMs);
     if (!started_)
         return false;
     const QByteArray expected = ("quillo-irc listening at " + socketPath_).toLocal8Bit();
-    for (;;) {
-        ReadOutput();
-        for (const QByteArray& line : output_.split('\n')) {
-            if (line.trimmed() == expected)
-                return true;
-        }
-        if (deadline.hasExpired() || process_.state() != QProcess::Running)
-            return false;
-        process_.waitForReadyRead(static_cast<int>(qMin<qint64>(deadline.remainingTime(), 100)));
-    }
+    bool listening = false;
+    WaitUntil(
+        [&] {
+            ReadOutput();
+            for (const QByteArray& line : output_.split('\n'))
+                listening = listening || line.trimmed() == expected;
+            return listening || !Running();
+        },
+        timeoutMs);
+    return listening;
 }
 
 void IrcBridgeProcess::ReadOutput()

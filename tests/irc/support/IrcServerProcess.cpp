@@ -1,12 +1,12 @@
 #include "IrcServerProcess.h"
 
-#include <QDeadlineTimer>
+#include "support/WaitUntil.h"
+
 #include <QDir>
 #include <QFile>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QThread>
 
 using namespace Qt::StringLiterals;
 
@@ -77,15 +77,14 @@ bool IrcServerProcess::Start(int timeoutMs)
     process_.start();
     if (!process_.waitForStarted(timeoutMs))
         return false;
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (process_.state() != QProcess::Running)
-            return false;
-        if (PortAccepts())
-            return true;
-        QThread::msleep(20);
-    }
-    return false;
+    bool accepts = false;
+    WaitUntil(
+        [&] {
+            accepts = Running() && PortAccepts();
+            return accepts || !Running();
+        },
+        timeoutMs);
+    return accepts;
 }
 
 bool IrcServerProcess::PortAccepts() const

@@ -1,7 +1,10 @@
 #include "IrcTestClient.h"
 
-#include <QDeadlineTimer>
+#include "support/WaitUntil.h"
+
 #include <QHostAddress>
+
+#include <algorithm>
 
 namespace {
 
@@ -123,9 +126,12 @@ QByteArray IrcTestClient::Nick() const
 void IrcTestClient::Write(const QByteArray& line)
 {
     socket_.write(line + "\r\n");
-    const QDeadlineTimer deadline(5000);
-    while (socket_.bytesToWrite() > 0 && !deadline.hasExpired() && Connected())
-        socket_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()));
+    WaitUntil(
+        [this] {
+            socket_.flush();
+            return socket_.bytesToWrite() == 0 || !Connected();
+        },
+        5000);
 }
 
 QList<QByteArray> IrcTestClient::ReadLines()
@@ -156,36 +162,55 @@ void IrcTestClient::Handle(const QByteArray& line)
 
 bool IrcTestClient::WaitFor(const Predicate& predicate, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    ReadLines();
-    while (!predicate(received_)) {
-        if (deadline.hasExpired() || socket_.state() != QAbstractSocket::ConnectedState)
-            return predicate(received_);
-        socket_.waitForReadyRead(static_cast<int>(qMin<qint64>(deadline.remainingTime(), 100)));
-        ReadLines();
-    }
-    return true;
+    return ReadUntil([&](const QList<QByteArray>&) { return predicate(received_); }, timeoutMs);
 }
 
 bool IrcTestClient::WaitForLine(const std::function<bool(const QByteArray&)>& predicate,
                                 int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    for (;;) {
-        for (const QByteArray& line : ReadLines()) {
-            if (predicate(line))
-                return true;
-        }
-        if (deadline.hasExpired() || socket_.state() != QAbstractSocket::ConnectedState)
-            return false;
-        socket_.waitForReadyRead(static_cast<int>(qMin<qint64>(deadline.remainingTime(), 100)));
-    }
+    return ReadUntil(
+        [&](const QList<QByteArray>& fresh) {
+            return std::any_of(fresh.begin(), fresh.end(), predicate);
+        },
+        timeoutMs);
+}
+
+bool IrcTestClient::ReadUntil(const std::function<bool(const QList<QByteArray>&)>& done,
+                              int timeoutMs)
+{
+    bool held = false;
+    WaitUntil(
+        [&] {
+            held = done(ReadLines());
+            return held || !Connected();
+        },
+        timeoutMs);
+    return held;
 }
 
 bool IrcTestClient::WaitForCountFrom(const QByteArray& from, qsizetype count, int timeoutMs)
 {
     return WaitFor([&](const QList<ReceivedPrivmsg>&) { return TextsFrom(from).size() >= count; },
                    timeoutMs);
+}
+
+bool IrcTestClient::RoundTrip(int timeoutMs)
+{
+    const QByteArray token = "quillo-test-" + QByteArray::number(++roundTrips_);
+    Write("PING :" + token);
+    return WaitForLine(
+        [&](const QByteArray& line) {
+            const Parsed parsed = Parse(line);
+            return parsed.command == "PONG" &&
+                   parsed.params.value(parsed.params.size() - 1) == token;
+        },
+        timeoutMs);
+}
+
+bool IrcTestClient::WaitForDisconnect(int timeoutMs)
+{
+    ReadUntil([this](const QList<QByteArray>&) { return !Connected(); }, timeoutMs);
+    return !Connected();
 }
 
 const QList<ReceivedPrivmsg>& IrcTestClient::Received() const

@@ -17,7 +17,8 @@ struct ReceivedPrivmsg
 
 // A small scripted IRC client, a player in a test: it registers, joins, says lines and sends
 // private messages, answers the server's PINGs and records every PRIVMSG it receives, in order.
-// It needs no event loop: every wait reads the socket itself and is bounded.
+// Every wait reads the socket through one bounded helper on WaitUntil, so it runs this thread's
+// event loop meanwhile.
 class IrcTestClient
 {
 public:
@@ -48,6 +49,11 @@ public:
                      int timeoutMs = 10000);
     // Waits until `count` messages have come from `from` (to a channel or privately).
     bool WaitForCountFrom(const QByteArray& from, qsizetype count, int timeoutMs = 10000);
+    // A PING to the server and its PONG back: once it is back, the server has handled every line
+    // this client sent before it.
+    bool RoundTrip(int timeoutMs = 10000);
+    // Reads until the connection is gone (the server ended or dropped it).
+    bool WaitForDisconnect(int timeoutMs = 10000);
 
     const QList<ReceivedPrivmsg>& Received() const;
     // The texts received from one nick, in order; a target narrows them to one channel or nick.
@@ -57,6 +63,9 @@ public:
 
 private:
     void Write(const QByteArray& line);
+    // Reads the socket until `done` holds over the lines read each time, or the connection is
+    // gone, or timeoutMs has passed; whether `done` held.
+    bool ReadUntil(const std::function<bool(const QList<QByteArray>& fresh)>& done, int timeoutMs);
     // Takes what the socket has, line by line; returns the raw lines read this time.
     QList<QByteArray> ReadLines();
     void Handle(const QByteArray& line);
@@ -66,4 +75,5 @@ private:
     QByteArray buffer_;
     QList<ReceivedPrivmsg> received_;
     QList<QByteArray> lines_;
+    int roundTrips_ = 0;
 };

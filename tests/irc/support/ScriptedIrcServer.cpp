@@ -1,6 +1,6 @@
 #include "ScriptedIrcServer.h"
 
-#include "WaitUntil.h"
+#include "support/WaitUntil.h"
 
 #include <QHostAddress>
 #include <QSslServer>

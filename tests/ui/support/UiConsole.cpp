@@ -3,11 +3,8 @@
 #include "ui/MainWindow.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
 
 UiConsole::UiConsole() : UiConsole(QString()) {}
 
@@ -70,17 +67,4 @@ Console& UiConsole::TheConsole()
 QAction* UiConsole::action(const QString& name)
 {
     return window().findChild<QAction*>(name);
-}
-
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!condition()) {
-        if (waited.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(2);
-    }
-    return true;
 }

@@ -48,6 +48,3 @@ template <typename T> T* UiConsole::find(const QString& name)
 {
     return window().findChild<T*>(name);
 }
-
-// Runs the event loop until the condition holds or the time is up; false on time-out.
-bool WaitUntil(const std::function<bool()>& condition, int timeoutMs = 3000);

@@ -6,13 +6,13 @@
 
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs)
 {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return done();
+    const QDeadlineTimer bound(timeoutMs);
+    for (;;) {
+        if (done())
+            return true;
+        if (bound.hasExpired())
+            return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        // A short nap: what the test waits for may come from another process.
         QThread::msleep(2);
     }
-    return true;
 }
