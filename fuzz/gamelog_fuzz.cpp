@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     TestConsole test;
     Console& console = test.console;
-    console.settings.PlayersFile = test.path(QStringLiteral("players.txt"));
-    console.settings.LogFile = test.path(QStringLiteral("quillo.log"));
+    console.settings.PlayersFile = test.Path(QStringLiteral("players.txt"));
+    console.settings.LogFile = test.Path(QStringLiteral("quillo.log"));
     WriteFuzzFile(console.settings.PlayersFile, playersBytes);
     WriteFuzzFile(console.settings.LogFile, logBytes);
     console.controls.mnuRecover.Enabled = true;

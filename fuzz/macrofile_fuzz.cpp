@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TestConsole first;
     Console& console = first.console;
     SetBuiltInMacros(console.macros);
-    console.settings.MacroFile = first.path(QStringLiteral("macros.txt"));
+    console.settings.MacroFile = first.Path(QStringLiteral("macros.txt"));
     WriteFuzzFile(console.settings.MacroFile, FuzzBytes(data, size));
     LoadMacros(console);
     FUZZ_CHECK(!first.toolkit.Hourglass, QStringLiteral("the hourglass is off again"));

@@ -39,14 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TestConsole test;
     Console& console = test.console;
     const QByteArray bytes = FuzzBytes(data, size);
-    const QString path = test.path(QStringLiteral("QOP0303.txt"));
+    const QString path = test.Path(QStringLiteral("QOP0303.txt"));
     WriteFuzzFile(path, bytes);
 
     MonthTable month;
     const auto failure = ReadMonthTable(path, month);
     if (!failure) {
         FUZZ_CHECK(month.size() <= MaxMonthEntries, describe(month));
-        const QString copy = test.path(QStringLiteral("copy.txt"));
+        const QString copy = test.Path(QStringLiteral("copy.txt"));
         FUZZ_CHECK(!WriteMonthTable(copy, month), copy);
         MonthTable again;
         FUZZ_CHECK(!ReadMonthTable(copy, again), copy);

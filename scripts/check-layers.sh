@@ -3,7 +3,7 @@
 # docs/architecture.md does not list as a layer. The page's numbered list is the plan: an item
 # "N. `folder/` ..." puts that folder on floor N.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "${1:-$(dirname "$0")/..}" # another tree's top may be given, as the check's own test does
 
 declare -A floor
 while IFS= read -r line; do

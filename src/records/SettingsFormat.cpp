@@ -18,7 +18,7 @@
 
 namespace {
 
-enum class Key
+enum class SettingKey
 {
     Delay,
     Left,
@@ -38,25 +38,25 @@ enum class Key
 
 struct KeyName
 {
-    QStringView name;
-    Key key;
+    QStringView Name;
+    SettingKey Key;
 };
 
 constexpr std::array<KeyName, 14> Keys = {{
-    {u"delay", Key::Delay},
-    {u"left", Key::Left},
-    {u"top", Key::Top},
-    {u"ontop", Key::OnTop},
-    {u"regchar", Key::RegChar},
-    {u"confirm", Key::Confirm},
-    {u"points", Key::Points},
-    {u"dayofweek", Key::DayOfWeek},
-    {u"start", Key::Start},
-    {u"call", Key::Call},
-    {u"wtg", Key::WTG},
-    {u"lose", Key::Lose},
-    {u"push", Key::Push},
-    {u"macrofile", Key::MacroFile},
+    {u"delay", SettingKey::Delay},
+    {u"left", SettingKey::Left},
+    {u"top", SettingKey::Top},
+    {u"ontop", SettingKey::OnTop},
+    {u"regchar", SettingKey::RegChar},
+    {u"confirm", SettingKey::Confirm},
+    {u"points", SettingKey::Points},
+    {u"dayofweek", SettingKey::DayOfWeek},
+    {u"start", SettingKey::Start},
+    {u"call", SettingKey::Call},
+    {u"wtg", SettingKey::WTG},
+    {u"lose", SettingKey::Lose},
+    {u"push", SettingKey::Push},
+    {u"macrofile", SettingKey::MacroFile},
 }};
 
 std::optional<FileError> readInteger(const QString& value, std::int16_t& into)
@@ -90,43 +90,43 @@ std::optional<FileError> readBoolean(const QString& value, bool& into)
     return std::nullopt;
 }
 
-std::optional<FileError> store(Settings& s, Key key, const QString& line, qsizetype keyLength,
-                               const std::function<void()>& macroFileNamed)
+std::optional<FileError> store(Settings& s, SettingKey key, const QString& line,
+                               qsizetype keyLength, const std::function<void()>& macroFileNamed)
 {
     const QString value = line.mid(keyLength + 1);
     switch (key) {
-    case Key::Delay:
+    case SettingKey::Delay:
         return readInteger(value, s.Delay);
-    case Key::Left:
+    case SettingKey::Left:
         return readInteger(value, s.Left);
-    case Key::Top:
+    case SettingKey::Top:
         return readInteger(value, s.Top);
-    case Key::Start:
+    case SettingKey::Start:
         return readInteger(value, s.Start);
-    case Key::OnTop:
+    case SettingKey::OnTop:
         return readBoolean(value, s.OnTop);
-    case Key::Confirm:
+    case SettingKey::Confirm:
         return readBoolean(value, s.Confirm);
-    case Key::Points:
+    case SettingKey::Points:
         return readBoolean(value, s.Points);
-    case Key::DayOfWeek:
+    case SettingKey::DayOfWeek:
         return readBoolean(value, s.DayOfWeek);
-    case Key::RegChar:
+    case SettingKey::RegChar:
         s.RegChar = value.left(1);
         break;
-    case Key::Call:
+    case SettingKey::Call:
         s.Call = value;
         break;
-    case Key::WTG:
+    case SettingKey::WTG:
         s.WTG = value;
         break;
-    case Key::Lose:
+    case SettingKey::Lose:
         s.Lose = value;
         break;
-    case Key::Push:
+    case SettingKey::Push:
         s.Push = value;
         break;
-    case Key::MacroFile:
+    case SettingKey::MacroFile:
         s.MacroFile = value;
         // Loaded at once; a fault in the macro file is shown there and reading goes on.
         if (!value.isEmpty() && macroFileNamed)
@@ -148,8 +148,8 @@ std::optional<FileError> ReadSettingsSection(Settings& settings, TextLines& line
         if (line->isEmpty())
             return std::nullopt;
         for (const KeyName& key : Keys) {
-            if (line->startsWith(key.name, Qt::CaseInsensitive)) {
-                if (auto error = store(settings, key.key, *line, key.name.size(), macroFileNamed))
+            if (line->startsWith(key.Name, Qt::CaseInsensitive)) {
+                if (auto error = store(settings, key.Key, *line, key.Name.size(), macroFileNamed))
                     return error;
                 break;
             }

@@ -49,17 +49,17 @@ Toolkit::Answer WidgetToolkit::box(const ShownBox& shown)
     // A box over a hidden console would open without a parent on screen; keep it parentless then.
     QWidget* parent = window_ && window_->isVisible() ? window_.data() : nullptr;
     QMessageBox box(parent);
-    box.setWindowTitle(shown.title);
-    box.setText(shown.text);
-    switch (shown.kind) {
-    case ShownBox::Kind::Message:
+    box.setWindowTitle(shown.Title);
+    box.setText(shown.Text);
+    switch (shown.Kind) {
+    case ShownBox::Type::Message:
         box.setStandardButtons(QMessageBox::Ok);
         break;
-    case ShownBox::Kind::Error:
+    case ShownBox::Type::Error:
         box.setIcon(QMessageBox::Critical);
         box.setStandardButtons(QMessageBox::Ok);
         break;
-    case ShownBox::Kind::Question:
+    case ShownBox::Type::Question:
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
@@ -75,17 +75,17 @@ Toolkit::Answer WidgetToolkit::box(const ShownBox& shown)
 
 void WidgetToolkit::MessageBox(const QString& text, const QString& title)
 {
-    box({ShownBox::Kind::Message, text, title});
+    box({ShownBox::Type::Message, text, title});
 }
 
 Toolkit::Answer WidgetToolkit::Ask(const QString& text, const QString& title)
 {
-    return box({ShownBox::Kind::Question, text, title});
+    return box({ShownBox::Type::Question, text, title});
 }
 
 void WidgetToolkit::ErrorBox(int number, const QString& description, const QString& source)
 {
-    box({ShownBox::Kind::Error,
+    box({ShownBox::Type::Error,
          QStringLiteral("Error ") + QString::number(number) + QStringLiteral(": ") + description,
          source});
 }

@@ -24,14 +24,15 @@ class WidgetToolkit final : public Toolkit
 public:
     struct ShownBox
     {
-        enum class Kind
+        enum class Type
         {
             Message,
             Question,
             Error
-        } kind;
-        QString text;
-        QString title;
+        };
+        Type Kind;
+        QString Text;
+        QString Title;
     };
     using BoxAnswerer = std::function<Answer(const ShownBox&)>;
     using FileAnswerer =

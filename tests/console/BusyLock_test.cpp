@@ -76,9 +76,9 @@ TEST(BusyLock, EscStopsAListingAfterTheLineBeingSaidAndTheNextListingIsWhole)
 {
     struct Listing
     {
-        const char* name;
-        std::function<void(Console&)> run;
-        qsizetype lines;
+        const char* Name;
+        std::function<void(Console&)> Run;
+        qsizetype Lines;
     };
     const QList<Listing> listings{
         {"scores", [](Console& c) { txtButton_Click(c, 8); }, 14},
@@ -91,7 +91,7 @@ TEST(BusyLock, EscStopsAListingAfterTheLineBeingSaidAndTheNextListingIsWhole)
         QStringList players;
         for (int i = 1; i <= 12; ++i)
             players.append(u"Player %1"_s.arg(i));
-        t.openWith(players);
+        t.OpenWith(players);
         ASSERT_TRUE(SaveTodaysPoints(c));
         c.macros[8].Text = u"%scores%\r\n"_s;
         for (int i = 1; i <= 10; ++i)
@@ -101,17 +101,17 @@ TEST(BusyLock, EscStopsAListingAfterTheLineBeingSaidAndTheNextListingIsWhole)
         t.toolkit.DuringNextPause([] {});
         t.toolkit.DuringNextPause([] {});
         t.toolkit.DuringNextPause([&c] { StopListing(c); }); // Esc while the 3rd line is said
-        listing.run(c);
-        const QStringList cut = t.newLines();
-        EXPECT_EQ(cut.size(), 3) << listing.name;
-        EXPECT_FALSE(t.toolkit.Hourglass) << listing.name;
+        listing.Run(c);
+        const QStringList cut = t.NewLines();
+        EXPECT_EQ(cut.size(), 3) << listing.Name;
+        EXPECT_FALSE(t.toolkit.Hourglass) << listing.Name;
         EXPECT_TRUE(c.controls.mnuFile.Enabled && c.controls.txtButton[8].Enabled);
-        EXPECT_EQ(gameSnapshot(c.game), before) << listing.name;
+        EXPECT_EQ(gameSnapshot(c.game), before) << listing.Name;
 
         StopListing(c); // asked for while nothing is listed: it cuts nothing short
-        listing.run(c);
-        const QStringList whole = t.newLines();
-        EXPECT_EQ(whole.size(), listing.lines) << listing.name;
-        EXPECT_EQ(whole.mid(0, 3), cut) << listing.name;
+        listing.Run(c);
+        const QStringList whole = t.NewLines();
+        EXPECT_EQ(whole.size(), listing.Lines) << listing.Name;
+        EXPECT_EQ(whole.mid(0, 3), cut) << listing.Name;
     }
 }

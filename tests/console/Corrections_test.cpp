@@ -11,21 +11,21 @@ namespace {
 // Bob alone and drawn, the face-up card picked, ready to ask for the first wager.
 void bobFacing(GameTable& t, const QString& card)
 {
-    t.openWith({u"Bob"_s});
-    t.click();
+    t.OpenWith({u"Bob"_s});
+    t.Click();
     t.console.controls.cmbStart[0].Text = card;
 }
 
 void play(GameTable& t, const QString& stake, bool higher, const QString& turned)
 {
     ConsoleState& c = t.console.controls;
-    t.click(); // ask
+    t.Click(); // ask
     c.txtWager.Text = stake;
     c.optHigher.Checked = higher;
     c.optLower.Checked = !higher;
-    t.click(); // say wager
+    t.Click(); // say wager
     c.cmbStart[static_cast<std::size_t>(t.console.game.CardIndex)].Text = turned;
-    t.click(); // say results
+    t.Click(); // say results
 }
 
 } // namespace
@@ -37,11 +37,11 @@ TEST(Corrections, FixCardUndoesAWinSoTheCardCanBeScoredAgain)
     bobFacing(t, u"5"_s);
     play(t, u"5"_s, true, u"9"_s);
     ASSERT_EQ(c.game.Current().Score, 15.0f);
-    t.newLines();
+    t.NewLines();
     t.toolkit.Pauses.clear();
 
     mnuFixCard_Click(c);
-    EXPECT_EQ(t.newLines(), QStringList{u"Fixing Card"_s});
+    EXPECT_EQ(t.NewLines(), QStringList{u"Fixing Card"_s});
     EXPECT_TRUE(t.toolkit.Pauses.isEmpty());
     EXPECT_EQ(c.game.Current().Score, 10.0f);
     EXPECT_EQ(c.game.RoundState, RoundSayResults);
@@ -49,12 +49,12 @@ TEST(Corrections, FixCardUndoesAWinSoTheCardCanBeScoredAgain)
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
 
     c.controls.cmbStart[1].Text = u"3"_s;
-    t.click();
-    EXPECT_EQ(t.newLines(), (QStringList{u"¤   3   ¤"_s, u"awwww  Bob loses 5 points"_s}));
+    t.Click();
+    EXPECT_EQ(t.NewLines(), (QStringList{u"¤   3   ¤"_s, u"awwww  Bob loses 5 points"_s}));
     EXPECT_EQ(c.game.Current().Score, 5.0f);
     // The log keeps both wager lines for the same face-up card, with the line between them
     // that tells a recovery the second replaces the first.
-    EXPECT_TRUE(t.logBytes().endsWith(
+    EXPECT_TRUE(t.LogBytes().endsWith(
         " 10    5  5      higher\r\nFixing Card\r\n 10    5  5      higher\r\n"));
 }
 
@@ -70,7 +70,7 @@ TEST(Corrections, FixCardGivesAFractionalStakeBackExactlyAndLeavesPushesAlone)
     EXPECT_EQ(c.game.Current().Wager, 2.5f);
 
     c.controls.cmbStart[1].Text = u"5"_s; // a push after all
-    t.click();
+    t.Click();
     EXPECT_EQ(c.game.Current().Score, 10.0f);
     mnuFixCard_Click(c);
     EXPECT_EQ(c.game.Current().Score, 10.0f);
@@ -82,7 +82,7 @@ TEST(Corrections, FixCardWhileTheNextWagerIsTakenStepsBackOneCard)
     GameTable t;
     Console& c = t.console;
     bobFacing(t, u"5"_s);
-    t.click(); // asked: at "Say Wager" on the first card
+    t.Click(); // asked: at "Say Wager" on the first card
     mnuFixCard_Click(c);
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Ask for Wager"_s);
@@ -93,7 +93,7 @@ TEST(Corrections, FixCardWhileTheNextWagerIsTakenStepsBackOneCard)
 
     c.controls.cmbStart[0].Text = u"5"_s;
     play(t, u"4"_s, false, u"2"_s); // a win: 14
-    t.click();                      // asked on the 2: at "Say Wager", card 2 to be turned
+    t.Click();                      // asked on the 2: at "Say Wager", card 2 to be turned
     mnuFixCard_Click(c);
     EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_EQ(c.game.CardIndex, 1);
@@ -109,24 +109,24 @@ TEST(Corrections, FixCardWithNothingToUndoOnlySaysSo)
     mnuFixCard_Click(c); // at "Start"
     EXPECT_EQ(c.game.RoundState, RoundStart);
 
-    t.openWith({u"Bob"_s});
+    t.OpenWith({u"Bob"_s});
     mnuFixCard_Click(c); // at "Draw Player" before anyone was drawn
     EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
 
-    t.click();
+    t.Click();
     mnuFixCard_Click(c); // at "Ask for Wager" on the first card: no result of this turn yet
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
 
     c.controls.cmbStart[0].Text = u"5"_s;
-    t.click();
+    t.Click();
     c.controls.txtWager.Text = u"5"_s;
     c.controls.optHigher.Checked = true;
-    t.click();
+    t.Click();
     mnuFixCard_Click(c); // at "Say Results": the card is still to be picked
     EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_EQ(c.game.Current().Score, 10.0f);
     EXPECT_EQ(t.room.SaidLines().count(u"Fixing Card"_s), 4);
-    EXPECT_FALSE(t.logBytes().contains("Fixing Card")); // nothing was taken back
+    EXPECT_FALSE(t.LogBytes().contains("Fixing Card")); // nothing was taken back
 }
 
 TEST(Corrections, FixCardAfterTheGamesLastTurnFindsThePlayerAgain)
@@ -148,9 +148,9 @@ TEST(Corrections, FixCardAfterTheGamesLastTurnFindsThePlayerAgain)
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
 
     c.controls.cmbStart[1].Text = u"9"_s; // the card was a 9: Bob wins and plays on
-    t.newLines();
-    t.click();
-    EXPECT_EQ(t.newLines(), (QStringList{u"¤   9   ¤"_s, u"wtg!  Bob gets 10 points"_s}));
+    t.NewLines();
+    t.Click();
+    EXPECT_EQ(t.NewLines(), (QStringList{u"¤   9   ¤"_s, u"wtg!  Bob gets 10 points"_s}));
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
     EXPECT_EQ(c.game.Current().Score, 20.0f);
     EXPECT_TRUE(c.controls.cmdSay.Enabled);
@@ -166,10 +166,10 @@ TEST(Corrections, FixWagerReturnsToSayWagerOnlyOnceAWagerIsUnderWay)
     mnuFix_Click(c);
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
 
-    t.click();
+    t.Click();
     c.controls.txtWager.Text = u"7"_s;
     c.controls.optLower.Checked = true;
-    t.click();
+    t.Click();
     ASSERT_EQ(c.game.RoundState, RoundSayResults);
     c.controls.chkAll.Checked = true;
     mnuFix_Click(c);
@@ -180,25 +180,25 @@ TEST(Corrections, FixWagerReturnsToSayWagerOnlyOnceAWagerIsUnderWay)
     EXPECT_FALSE(c.controls.chkAll.Checked);
     EXPECT_EQ(c.game.CardIndex, 1);
 
-    t.newLines();
+    t.NewLines();
     c.controls.txtWager.Text = u"3"_s;
     c.controls.optHigher.Checked = true;
-    t.click();
-    EXPECT_EQ(t.newLines(), QStringList{u"OK 3 higher.  Please turn card 1"_s});
+    t.Click();
+    EXPECT_EQ(t.NewLines(), QStringList{u"OK 3 higher.  Please turn card 1"_s});
 }
 
 TEST(Corrections, WagerBoxAndAllFillInTheScore)
 {
     GameTable t;
     Console& c = t.console;
-    t.click();
+    t.Click();
     RegisterPlayer(c, u"Bob"_s);
     ASSERT_EQ(c.controls.txtPlayer.Text, u"(no players)"_s); // nobody drawn yet
     c.controls.txtWager.Text = u"x"_s;
     chkAll_Click(c); // nobody drawn: slot 0's score
     EXPECT_EQ(c.controls.txtWager.Text, u"0"_s);
 
-    t.click();
+    t.Click();
     c.game.Current().Score = 25;
     c.controls.chkAll.Checked = true;
     chkAll_Click(c);
@@ -225,8 +225,8 @@ TEST(Corrections, FixCardBetweenTurnsReopensTheLastTurnUnlessItsPlayerIsGone)
 {
     GameTable t;
     Console& c = t.console;
-    t.openWith({u"Ann"_s, u"Bob"_s});
-    t.drawOnly(u"Bob"_s);
+    t.OpenWith({u"Ann"_s, u"Bob"_s});
+    t.DrawOnly(u"Bob"_s);
     c.controls.cmbStart[0].Text = u"5"_s;
     play(t, u"10"_s, true, u"3"_s); // Bob loses all; Ann is still to play
     ASSERT_EQ(c.game.RoundState, RoundDrawPlayer);
@@ -239,7 +239,7 @@ TEST(Corrections, FixCardBetweenTurnsReopensTheLastTurnUnlessItsPlayerIsGone)
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
 
     // Bob deleted after his turn: nobody to give the points back to.
-    t.click(); // scores the loss again, back to the draw
+    t.Click(); // scores the loss again, back to the draw
     ASSERT_EQ(c.game.RoundState, RoundDrawPlayer);
     c.controls.lstPlayers.SelectedRow = c.game.CurrentPlayer - 1;
     mnuPDelete_Click(c);

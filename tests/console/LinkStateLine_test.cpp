@@ -15,11 +15,11 @@ TEST(LinkStateLine, EachReportShowsItsTextAndOnlyANickChangeRenamesTheHost)
 
     struct Report
     {
-        QByteArray first;
-        int value;
-        QByteArray second;
-        QString shown; // the line afterwards
-        QString host;  // the host's name afterwards
+        QByteArray First;
+        int Value;
+        QByteArray Second;
+        QString Shown; // the line afterwards
+        QString Host;  // the host's name afterwards
     };
     const QList<Report> reports{
         {"Host", 1, "Reconnecting to irc.example.net:6697 in 4 s: Connection refused",
@@ -34,10 +34,10 @@ TEST(LinkStateLine, EachReportShowsItsTextAndOnlyANickChangeRenamesTheHost)
         {"Bad\r\nNick", 3, "Players now ESP Bad", u"Players now ESP Bad"_s, u"Höst"_s},
     };
     for (const Report& r : reports) {
-        t.chat.OnNotify(r.first, static_cast<std::int16_t>(r.value), r.second);
-        EXPECT_TRUE(line.Visible) << r.value;
-        EXPECT_EQ(line.Caption, r.shown) << r.value;
-        EXPECT_EQ(c.game.HostName, r.host) << r.value;
+        t.chat.OnNotify(r.First, static_cast<std::int16_t>(r.Value), r.Second);
+        EXPECT_TRUE(line.Visible) << r.Value;
+        EXPECT_EQ(line.Caption, r.Shown) << r.Value;
+        EXPECT_EQ(c.game.HostName, r.Host) << r.Value;
     }
     EXPECT_EQ(t.chat.LinkState.Value, 3);
     EXPECT_EQ(t.chat.LinkState.Nick, u"Bad\r\nNick"_s);

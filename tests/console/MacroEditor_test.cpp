@@ -37,7 +37,7 @@ TEST(MacroEditor, OpeningShowsSlotOneAndClosingUntouchedAsksNothingAndWritesNoMa
     EXPECT_TRUE(t.toolkit.Questions.isEmpty());
     EXPECT_TRUE(t.toolkit.FileFilters.isEmpty());
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
-    EXPECT_EQ(t.filesInFolder(), QStringList{u"quillo.ini"_s}); // settings only
+    EXPECT_EQ(t.FilesInFolder(), QStringList{u"quillo.ini"_s}); // settings only
     EXPECT_TRUE(t.console.controls.Visible);
 }
 
@@ -52,10 +52,10 @@ TEST(MacroEditor, BoxesGoBackIntoTheSetOnlyWhenAnotherButtonIsClicked)
     EXPECT_EQ(c.Focus, u"txtMacroName"_s);
     editor.txtMacroText_Change(u"Typed"_s);
     EXPECT_TRUE(c.MacrosChanged);
-    EXPECT_EQ(t.macro(3).Text, u"Higher or lower?\r\nWager first."_s); // not stored yet
+    EXPECT_EQ(t.Macro(3).Text, u"Higher or lower?\r\nWager first."_s); // not stored yet
 
     editor.txtButton_Click(5);
-    EXPECT_EQ(t.macro(3).Text, u"Typed"_s);
+    EXPECT_EQ(t.Macro(3).Text, u"Typed"_s);
     EXPECT_EQ(c.txtMacroText.Text, u"Thanks for coming"_s);
     editor.txtButton_Click(3);
     EXPECT_EQ(c.txtMacroText.Text, u"Typed"_s);
@@ -67,13 +67,13 @@ TEST(MacroEditor, BoxesGoBackIntoTheSetOnlyWhenAnotherButtonIsClicked)
     editor.txtButton_Click(3);
     EXPECT_EQ(c.txtMacroText.Text, u"Typed"_s);
     EXPECT_EQ(c.txtMacroName.Text, u"Rules"_s);
-    EXPECT_EQ(t.macro(3).Name, u"Rules"_s);
+    EXPECT_EQ(t.Macro(3).Name, u"Rules"_s);
 }
 
 TEST(MacroEditor, BuiltInsAreShownLockedAsDefinedWhateverTheSetHolds)
 {
     EditorConsole t;
-    t.macro(9) = {u"Tampered"_s, u"nonsense"_s};
+    t.Macro(9) = {u"Tampered"_s, u"nonsense"_s};
     MacroEditor editor(t.console);
     const MacroEditorState& c = editor.controls;
 
@@ -86,13 +86,13 @@ TEST(MacroEditor, BuiltInsAreShownLockedAsDefinedWhateverTheSetHolds)
 
     editor.txtButton_Click(11);
     EXPECT_FALSE(c.txtMacroName.Locked || c.txtMacroText.Locked);
-    EXPECT_EQ(t.macro(9).Name, u"Call for Regs"_s); // what the boxes showed was stored
+    EXPECT_EQ(t.Macro(9).Name, u"Call for Regs"_s); // what the boxes showed was stored
 }
 
 TEST(MacroEditor, NewAsksWithItsTitleAndCancelChangesNothing)
 {
     EditorConsole t;
-    t.console.settings.MacroFile = t.path(u"old.txt"_s);
+    t.console.settings.MacroFile = t.Path(u"old.txt"_s);
     MacroEditor editor(t.console);
     editor.txtMacroText_Change(u"edited"_s);
 
@@ -101,8 +101,8 @@ TEST(MacroEditor, NewAsksWithItsTitleAndCancelChangesNothing)
     ASSERT_EQ(t.toolkit.Questions.size(), 1);
     EXPECT_EQ(t.toolkit.Questions[0].Text, u"Save changes to Macro file?"_s);
     EXPECT_EQ(t.toolkit.Questions[0].Title, u"Save Changes"_s);
-    EXPECT_EQ(t.console.settings.MacroFile, t.path(u"old.txt"_s));
-    EXPECT_EQ(t.macro(3).Name, u"Rules"_s);
+    EXPECT_EQ(t.console.settings.MacroFile, t.Path(u"old.txt"_s));
+    EXPECT_EQ(t.Macro(3).Name, u"Rules"_s);
     EXPECT_TRUE(editor.controls.MacrosChanged);
     EXPECT_EQ(editor.controls.txtMacroText.Text, u"edited"_s);
 
@@ -110,14 +110,14 @@ TEST(MacroEditor, NewAsksWithItsTitleAndCancelChangesNothing)
     editor.mnuNew_Click();
     EXPECT_TRUE(t.console.settings.MacroFile.isEmpty());
     EXPECT_FALSE(editor.controls.MacrosChanged);
-    EXPECT_TRUE(t.macro(3).Name.isEmpty() && t.macro(3).Text.isEmpty());
-    EXPECT_TRUE(t.macro(1).Text.isEmpty());
+    EXPECT_TRUE(t.Macro(3).Name.isEmpty() && t.Macro(3).Text.isEmpty());
+    EXPECT_TRUE(t.Macro(1).Text.isEmpty());
     // The built-ins survive, or Get Regs would be dead for the rest of the run.
-    EXPECT_EQ(t.macro(10).Name, u"Get Regs"_s);
-    EXPECT_EQ(t.macro(10).Text, u"%getregs%"_s);
+    EXPECT_EQ(t.Macro(10).Name, u"Get Regs"_s);
+    EXPECT_EQ(t.Macro(10).Text, u"%getregs%"_s);
     // The boxes stay as they were, to be stored like any edit.
     EXPECT_EQ(editor.controls.txtMacroText.Text, u"edited"_s);
-    EXPECT_FALSE(QFile::exists(t.path(u"old.txt"_s)));
+    EXPECT_FALSE(QFile::exists(t.Path(u"old.txt"_s)));
 }
 
 TEST(MacroEditor, AnsweringYesButNotSavingKeepsTheSetInsteadOfGoingOn)
@@ -129,7 +129,7 @@ TEST(MacroEditor, AnsweringYesButNotSavingKeepsTheSetInsteadOfGoingOn)
     // ...but the Save As dialog is cancelled (no file name queued).
     editor.mnuNew_Click();
     EXPECT_EQ(t.toolkit.FileFilters, QStringList{Filter});
-    EXPECT_EQ(t.macro(1).Text, u"precious"_s);
-    EXPECT_EQ(t.macro(3).Name, u"Rules"_s);
+    EXPECT_EQ(t.Macro(1).Text, u"precious"_s);
+    EXPECT_EQ(t.Macro(3).Name, u"Rules"_s);
     EXPECT_TRUE(editor.controls.MacrosChanged);
 }

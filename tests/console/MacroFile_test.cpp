@@ -28,7 +28,7 @@ struct MacroConsole : TestConsole
     MacroConsole()
     {
         SetBuiltInMacros(console.macros);
-        console.settings.MacroFile = path(u"macros.txt"_s);
+        console.settings.MacroFile = Path(u"macros.txt"_s);
     }
 
     void load(const QByteArray& bytes)
@@ -162,12 +162,12 @@ TEST(MacroFile, LoadFailuresAreShownWithTheFileName)
     }
 
     MacroConsole missing;
-    missing.console.settings.MacroFile = missing.path(u"nowhere.txt"_s);
+    missing.console.settings.MacroFile = missing.Path(u"nowhere.txt"_s);
     LoadMacros(missing.console);
     ASSERT_EQ(missing.toolkit.Boxes.size(), 1);
     EXPECT_EQ(missing.toolkit.Boxes[0].Text,
               u"Error = 2\nNo such file or directory\nProblem with Macro file.\n"_s +
-                  missing.path(u"nowhere.txt"_s));
+                  missing.Path(u"nowhere.txt"_s));
     EXPECT_FALSE(missing.toolkit.Hourglass);
 
     // A macro file named as a device that never ends is refused, not read for ever.
@@ -213,21 +213,21 @@ TEST(MacroFile, SaveFailuresLeaveTheOldFileWhole)
     // A folder that does not exist is passed over in silence; a file where the folder
     // should be, or a folder where the file should be, is reported.
     MacroConsole u;
-    u.console.settings.MacroFile = u.path(u"no such folder/macros.txt"_s);
+    u.console.settings.MacroFile = u.Path(u"no such folder/macros.txt"_s);
     EXPECT_FALSE(SaveMacros(u.console));
     EXPECT_TRUE(u.toolkit.Boxes.isEmpty());
 
-    WriteBytes(u.path(u"plain"_s), "x");
-    u.console.settings.MacroFile = u.path(u"plain/macros.txt"_s);
+    WriteBytes(u.Path(u"plain"_s), "x");
+    u.console.settings.MacroFile = u.Path(u"plain/macros.txt"_s);
     EXPECT_FALSE(SaveMacros(u.console));
     ASSERT_TRUE(QDir(u.folder.path()).mkdir(u"taken.txt"_s));
-    u.console.settings.MacroFile = u.path(u"taken.txt"_s);
+    u.console.settings.MacroFile = u.Path(u"taken.txt"_s);
     EXPECT_FALSE(SaveMacros(u.console));
     ASSERT_EQ(u.toolkit.Boxes.size(), 2);
 #ifdef Q_OS_LINUX
     EXPECT_EQ(u.toolkit.Boxes[0].Text,
-              u"Not a directory\n20\nError with file "_s + u.path(u"plain/macros.txt"_s));
+              u"Not a directory\n20\nError with file "_s + u.Path(u"plain/macros.txt"_s));
 #endif
     EXPECT_EQ(u.toolkit.Boxes[1].Title, u"Program Error"_s);
-    EXPECT_TRUE(QFileInfo(u.path(u"taken.txt"_s)).isDir());
+    EXPECT_TRUE(QFileInfo(u.Path(u"taken.txt"_s)).isDir());
 }

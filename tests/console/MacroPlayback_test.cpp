@@ -26,7 +26,7 @@ TEST(MacroPlayback, SaysEachFilledLineWithAPauseUnderTheBusyLock)
     setMacro(c, 3, u"one %HOST%\r\n  \r\nthree\r\n"_s);
 
     txtButton_Click(c, 9);
-    EXPECT_EQ(t.newLines(),
+    EXPECT_EQ(t.NewLines(),
               QStringList{u"To register ESP a $ to Bob, if you haven't done it yet."_s});
 
     bool lockedMeanwhile = false;
@@ -36,7 +36,7 @@ TEST(MacroPlayback, SaysEachFilledLineWithAPauseUnderTheBusyLock)
     });
     t.toolkit.Pauses.clear();
     txtButton_Click(c, 3);
-    EXPECT_EQ(t.newLines(), (QStringList{u"one Bob"_s, u"  "_s, u"three"_s}));
+    EXPECT_EQ(t.NewLines(), (QStringList{u"one Bob"_s, u"  "_s, u"three"_s}));
     EXPECT_EQ(t.toolkit.Pauses, (QList<int>{3, 3, 3}));
     EXPECT_TRUE(lockedMeanwhile);
     EXPECT_EQ(c.controls.Focus, u"Command2"_s);
@@ -48,11 +48,11 @@ TEST(MacroPlayback, ScoresTakeTheWholeLineInTheirPlace)
 {
     GameTable t;
     Console& c = t.console;
-    t.openWith({u"Ann"_s, u"Bob"_s});
+    t.OpenWith({u"Ann"_s, u"Bob"_s});
     c.game.PlayerTable[2].Score = 3;
     setMacro(c, 8, u"Hello all\r\nhere they are: %Scores% and more\r\nBye\r\n"_s);
     txtButton_Click(c, 8);
-    EXPECT_EQ(t.newLines(), (QStringList{u"Hello all"_s, u"o=o Scores o=o"_s, u"Bob has 3 points"_s,
+    EXPECT_EQ(t.NewLines(), (QStringList{u"Hello all"_s, u"o=o Scores o=o"_s, u"Bob has 3 points"_s,
                                          u"Ann has 10 points"_s, u"o=o=o=o=o"_s, u"Bye"_s}));
 }
 
@@ -64,12 +64,12 @@ TEST(MacroPlayback, StopsAtTheFirstEmptyLineAndAnEmptyMacroOnlyLocksAndUnlocks)
     setMacro(c, 2, u"%player%\r\nafter an empty fill\r\n"_s);
     txtButton_Click(c, 1);
     txtButton_Click(c, 2);
-    EXPECT_EQ(t.newLines(), (QStringList{u"first"_s, u"after an empty fill"_s}));
+    EXPECT_EQ(t.NewLines(), (QStringList{u"first"_s, u"after an empty fill"_s}));
     EXPECT_EQ(t.toolkit.Pauses.size(), 2);
 
     const int changes = t.toolkit.HourglassChanges;
     txtButton_Click(c, 20);
-    EXPECT_TRUE(t.newLines().isEmpty());
+    EXPECT_TRUE(t.NewLines().isEmpty());
     EXPECT_EQ(t.toolkit.HourglassChanges, changes + 2);
     EXPECT_FALSE(t.toolkit.Hourglass);
     EXPECT_TRUE(c.controls.txtButton[20].Enabled);
@@ -79,13 +79,13 @@ TEST(MacroPlayback, GetRegsScansAndTheMacroGoesOnWithItsOwnLines)
 {
     GameTable t;
     Console& c = t.console;
-    t.click();
+    t.Click();
     t.room.Esp(u"Ann"_s, u"$"_s);
     t.room.Esp(u"Bob"_s, u"$"_s);
-    t.newLines();
+    t.NewLines();
     setMacro(c, 10, u"%getregs%\r\n"_s);
     txtButton_Click(c, 10);
-    EXPECT_TRUE(t.newLines().isEmpty());
+    EXPECT_TRUE(t.NewLines().isEmpty());
     EXPECT_EQ(t.room.EspsSent(),
               (QStringList{u"Ann: You are registered"_s, u"Bob: You are registered"_s}));
     EXPECT_EQ(c.game.PlayerCount, 2);
@@ -93,7 +93,7 @@ TEST(MacroPlayback, GetRegsScansAndTheMacroGoesOnWithItsOwnLines)
     t.room.Esp(u"Cy"_s, u"$"_s);
     setMacro(c, 11, u"Checking%GETREGS%\r\nWelcome, %host%\r\n"_s);
     txtButton_Click(c, 11);
-    EXPECT_EQ(t.newLines(), QStringList{u"Welcome, Host"_s});
+    EXPECT_EQ(t.NewLines(), QStringList{u"Welcome, Host"_s});
     EXPECT_EQ(c.game.PlayerCount, 3);
     EXPECT_EQ(c.controls.lblPlayerCnt.Caption, u"3"_s);
 }

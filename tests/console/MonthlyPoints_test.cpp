@@ -21,7 +21,7 @@ struct MonthlyConsole : TestConsole
 {
     MonthlyConsole()
     {
-        console.settings.MonthlyFile = path(u"QOPMarch03.txt"_s);
+        console.settings.MonthlyFile = Path(u"QOPMarch03.txt"_s);
         console.settings.Delay = SpeedFast;
     }
 
@@ -176,7 +176,7 @@ TEST(MonthlyPoints, SaveStopsOnAFileItCannotReadOrAValueThatDoesNotConvert)
 
     // A folder where the file should be cannot be read.
     QDir(t.folder.path()).mkdir(u"QOPApril03.txt"_s);
-    t.console.settings.MonthlyFile = t.path(u"QOPApril03.txt"_s);
+    t.console.settings.MonthlyFile = t.Path(u"QOPApril03.txt"_s);
     t.toolkit.Boxes.clear();
     EXPECT_FALSE(SaveTodaysPoints(t.console));
     ASSERT_EQ(t.toolkit.Boxes.size(), 1);
@@ -239,7 +239,7 @@ TEST(MonthlyPoints, ListingEmptyMissingAndNonPositiveMonths)
 {
     MonthlyConsole t;
     // Missing: a box naming the path, nothing said.
-    const QString missing = t.path(u"QOPMay03.txt"_s);
+    const QString missing = t.Path(u"QOPMay03.txt"_s);
     ListMonthlyPoints(t.console, missing);
     ASSERT_EQ(t.toolkit.Boxes.size(), 1);
     EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Points File Error"_s);
@@ -261,14 +261,14 @@ TEST(MonthlyPoints, ListingEmptyMissingAndNonPositiveMonths)
 TEST(MonthlyPoints, ListOtherMonthAsksForAFileAndCancellingSaysNothing)
 {
     MonthlyConsole t;
-    ASSERT_TRUE(WriteBytes(t.path(u"QOPFebruary03.txt"_s), "[Monthly]\r\nAnn= 2 \r\n"));
+    ASSERT_TRUE(WriteBytes(t.Path(u"QOPFebruary03.txt"_s), "[Monthly]\r\nAnn= 2 \r\n"));
     mnuMOther_Click(t.console); // cancelled
     EXPECT_EQ(t.toolkit.FileFilters, QStringList{u"Points (*.TXT)|QOP*.txt|All Files (*.*)|*.*"_s});
     EXPECT_TRUE(t.room.SaidLines().isEmpty());
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
     EXPECT_FALSE(t.toolkit.Hourglass);
 
-    t.toolkit.QueueFileName(t.path(u"QOPFebruary03.txt"_s));
+    t.toolkit.QueueFileName(t.Path(u"QOPFebruary03.txt"_s));
     mnuMOther_Click(t.console);
     EXPECT_TRUE(t.room.SaidLines().contains(u"Ann -- 2 points"_s));
     EXPECT_FALSE(t.toolkit.Hourglass);

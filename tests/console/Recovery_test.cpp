@@ -32,8 +32,8 @@ std::unique_ptr<GameTable> restartFrom(const GameTable& played)
 {
     auto fresh = std::make_unique<GameTable>();
     for (const QString& name : {u"Quillo.log"_s, u"QOPlayers.txt"_s}) {
-        if (QFile::exists(played.path(name)))
-            QFile::copy(played.path(name), fresh->path(name));
+        if (QFile::exists(played.Path(name)))
+            QFile::copy(played.Path(name), fresh->Path(name));
     }
     return fresh;
 }
@@ -56,9 +56,9 @@ QStringList recoveryLines(const QString& second)
 // What a recovery must rebuild at one moment of the game.
 struct Expected
 {
-    QMap<QString, std::pair<float, bool>> roster; // name -> score, drawn
-    QString current;                              // empty: between turns
-    QStringList cards;                            // logged cards of the turn under way
+    QMap<QString, std::pair<float, bool>> Roster; // name -> score, drawn
+    QString Current;                              // empty: between turns
+    QStringList Cards;                            // logged cards of the turn under way
 };
 
 void expectRecovered(const GameTable& played, const Expected& e, const std::string& where)
@@ -71,17 +71,17 @@ void expectRecovered(const GameTable& played, const Expected& e, const std::stri
     EXPECT_FALSE(c.controls.mnuRecover.Enabled);
     EXPECT_EQ(c.game.PlayerCapacity, 150);
     EXPECT_EQ(c.game.DrawnCount, 0);
-    ASSERT_EQ(c.game.PlayerCount, e.roster.size());
-    EXPECT_EQ(c.controls.lstPlayers.Rows.size(), e.roster.size());
-    for (auto it = e.roster.begin(); it != e.roster.end(); ++it) {
+    ASSERT_EQ(c.game.PlayerCount, e.Roster.size());
+    EXPECT_EQ(c.controls.lstPlayers.Rows.size(), e.Roster.size());
+    for (auto it = e.Roster.begin(); it != e.Roster.end(); ++it) {
         const PlayerRecord* p = player(c, it.key());
         ASSERT_NE(p, nullptr) << it.key().toStdString();
         EXPECT_EQ(p->Score, it.value().first) << it.key().toStdString();
         EXPECT_EQ(p->Drawn, it.value().second) << it.key().toStdString();
     }
     const ConsoleState& k = c.controls;
-    if (e.current.isEmpty()) {
-        EXPECT_EQ(fresh->newLines(), recoveryLines(u"Let's play Quillo"_s));
+    if (e.Current.isEmpty()) {
+        EXPECT_EQ(fresh->NewLines(), recoveryLines(u"Let's play Quillo"_s));
         EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
         EXPECT_EQ(k.cmdSay.Caption, u"Draw Player"_s);
         EXPECT_EQ(c.game.CardIndex, 0);
@@ -91,17 +91,17 @@ void expectRecovered(const GameTable& played, const Expected& e, const std::stri
         }
         return;
     }
-    EXPECT_EQ(fresh->newLines(), recoveryLines(u"Current Player is "_s + e.current));
+    EXPECT_EQ(fresh->NewLines(), recoveryLines(u"Current Player is "_s + e.Current));
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
     EXPECT_EQ(k.cmdSay.Caption, u"Ask for Wager"_s);
     EXPECT_TRUE(k.cmdSay.Enabled);
-    EXPECT_EQ(c.game.Current().Name, e.current);
-    EXPECT_EQ(k.txtPlayer.Text, e.current);
-    EXPECT_EQ(k.txtWager.Text, ScoreText(e.roster.value(e.current).first));
-    const int face = static_cast<int>(e.cards.size()) - 1;
+    EXPECT_EQ(c.game.Current().Name, e.Current);
+    EXPECT_EQ(k.txtPlayer.Text, e.Current);
+    EXPECT_EQ(k.txtWager.Text, ScoreText(e.Roster.value(e.Current).first));
+    const int face = static_cast<int>(e.Cards.size()) - 1;
     EXPECT_EQ(c.game.CardIndex, face);
     for (int i = 0; i <= 6; ++i) {
-        EXPECT_EQ(k.cmbStart[i].Text, i < e.cards.size() ? e.cards[i] : QString()) << i;
+        EXPECT_EQ(k.cmbStart[i].Text, i < e.Cards.size() ? e.Cards[i] : QString()) << i;
         EXPECT_EQ(k.cmbStart[i].Enabled, i == face) << i;
     }
 }
@@ -109,7 +109,7 @@ void expectRecovered(const GameTable& played, const Expected& e, const std::stri
 void face(GameTable& t, const QString& card)
 {
     t.console.controls.cmbStart[t.console.game.CardIndex].Text = card;
-    t.click(); // Ask for Wager
+    t.Click(); // Ask for Wager
 }
 
 void wager(GameTable& t, const QString& text, bool higher)
@@ -117,13 +117,13 @@ void wager(GameTable& t, const QString& text, bool higher)
     t.console.controls.txtWager.Text = text;
     t.console.controls.optHigher.Checked = higher;
     t.console.controls.optLower.Checked = !higher;
-    t.click(); // Say Wager
+    t.Click(); // Say Wager
 }
 
 void reveal(GameTable& t, const QString& card)
 {
     t.console.controls.cmbStart[t.console.game.CardIndex].Text = card;
-    t.click(); // Say Results
+    t.Click(); // Say Results
 }
 
 } // namespace
@@ -131,14 +131,14 @@ void reveal(GameTable& t, const QString& card)
 TEST(Recovery, RebuildsTheGameAfterAnInterruptionAtEveryClick)
 {
     GameTable t;
-    t.openWith({u"Ann"_s, u"Bob"_s, u"Cy"_s});
+    t.OpenWith({u"Ann"_s, u"Bob"_s, u"Cy"_s});
     Expected e;
-    e.roster = {{u"Ann"_s, {10, false}}, {u"Bob"_s, {10, false}}, {u"Cy"_s, {10, false}}};
+    e.Roster = {{u"Ann"_s, {10, false}}, {u"Bob"_s, {10, false}}, {u"Cy"_s, {10, false}}};
     expectRecovered(t, e, "opened, nobody drawn");
 
     // Ann stakes everything and loses on her first card: the turn ends at 0.
-    t.drawOnly(u"Ann"_s);
-    e.roster[u"Ann"_s] = {0, true};
+    t.DrawOnly(u"Ann"_s);
+    e.Roster[u"Ann"_s] = {0, true};
     expectRecovered(t, e, "Ann drawn"); // she does not get her turn back
     face(t, u"5"_s);
     expectRecovered(t, e, "Ann asked");
@@ -148,18 +148,18 @@ TEST(Recovery, RebuildsTheGameAfterAnInterruptionAtEveryClick)
     expectRecovered(t, e, "Ann lost all");
 
     // Bob plays all six cards and ends above 0.
-    t.drawOnly(u"Bob"_s);
-    e.roster[u"Bob"_s] = {0, true};
+    t.DrawOnly(u"Bob"_s);
+    e.Roster[u"Bob"_s] = {0, true};
     expectRecovered(t, e, "Bob drawn");
     face(t, u"5"_s);
     wager(t, u"5"_s, true);
     expectRecovered(t, e, "Bob before his first result");
     struct Step
     {
-        QString stake;
-        bool higher;
-        QString card;
-        float scoreBefore;
+        QString Stake;
+        bool Higher;
+        QString Card;
+        float ScoreBefore;
     };
     const QList<Step> steps = {{u"5"_s, true, u"9"_s, 10}, {u"3"_s, false, u"Q"_s, 15},
                                {u"1"_s, true, u"K"_s, 12}, {u"1"_s, true, u"A"_s, 13},
@@ -168,71 +168,71 @@ TEST(Recovery, RebuildsTheGameAfterAnInterruptionAtEveryClick)
     for (qsizetype i = 0; i < steps.size(); ++i) {
         const Step& s = steps[i];
         if (i > 0) {
-            t.click(); // Ask for Wager
+            t.Click(); // Ask for Wager
             expectRecovered(t, e, "Bob asked " + std::to_string(i));
-            wager(t, s.stake, s.higher);
+            wager(t, s.Stake, s.Higher);
             expectRecovered(t, e, "Bob wagered " + std::to_string(i));
         }
-        reveal(t, s.card);
+        reveal(t, s.Card);
         if (i + 1 < steps.size()) {
             // Resumed at the wager just logged, even though its result was said.
-            e.current = u"Bob"_s;
-            e.cards = cards;
-            e.roster[u"Bob"_s] = {s.scoreBefore, true};
+            e.Current = u"Bob"_s;
+            e.Cards = cards;
+            e.Roster[u"Bob"_s] = {s.ScoreBefore, true};
             expectRecovered(t, e, "Bob revealed " + std::to_string(i + 1));
         }
-        cards.append(s.card);
+        cards.append(s.Card);
     }
     ASSERT_EQ(t.console.game.RoundState, RoundDrawPlayer);
-    e.current.clear();
-    e.cards.clear();
-    e.roster[u"Bob"_s] = {15, true};
+    e.Current.clear();
+    e.Cards.clear();
+    e.Roster[u"Bob"_s] = {15, true};
     expectRecovered(t, e, "Bob finished after the sixth card");
 }
 
 TEST(Recovery, AResumedTurnGoesOnAppendingToTheSameLog)
 {
     GameTable t;
-    t.openWith({u"Bob"_s});
-    t.click();
+    t.OpenWith({u"Bob"_s});
+    t.Click();
     face(t, u"5"_s);
     wager(t, u"4"_s, true);
     reveal(t, u"9"_s);
     auto fresh = restartFrom(t);
-    const QByteArray before = fresh->logBytes();
+    const QByteArray before = fresh->LogBytes();
     RecoverGame(fresh->console);
     ASSERT_EQ(fresh->console.game.RoundState, RoundAskForWager);
-    fresh->click(); // Ask for Wager again, on the 5
-    EXPECT_EQ(fresh->newLines().mid(7),
+    fresh->Click(); // Ask for Wager again, on the 5
+    EXPECT_EQ(fresh->NewLines().mid(7),
               (QStringList{u"Bob has 10 points"_s, u"Your Card is a 5.  What is your wager?"_s}));
     wager(*fresh, u"2"_s, false);
     reveal(*fresh, u"3"_s);
-    EXPECT_EQ(fresh->logBytes(), before + " 10    5  2      lower\r\n");
+    EXPECT_EQ(fresh->LogBytes(), before + " 10    5  2      lower\r\n");
     EXPECT_EQ(fresh->console.game.Current().Score, 12.0f);
-    EXPECT_EQ(fresh->playersBytes(), QByteArray("Bob\r\n"));
+    EXPECT_EQ(fresh->PlayersBytes(), QByteArray("Bob\r\n"));
 }
 
 TEST(Recovery, NamesThatLookLikeLogLinesAreRecoveredAsNames)
 {
     GameTable t;
     const QStringList odd = {u"123456 Joe"_s, u"Host=Other"_s, u"++++++++++Plus"_s, u"12.5"_s};
-    t.openWith(odd);
+    t.OpenWith(odd);
     Expected e;
     for (const QString& name : odd) {
-        t.drawOnly(name);
+        t.DrawOnly(name);
         face(t, u"5"_s);
         wager(t, u"3"_s, true);
         reveal(t, u"9"_s); // 13
         if (name == odd.last())
             break;
-        t.click();
+        t.Click();
         wager(t, u"13"_s, false);
         reveal(t, u"J"_s); // 0: the turn ends
-        e.roster[name] = {0, true};
+        e.Roster[name] = {0, true};
     }
-    e.roster[odd.last()] = {10, true};
-    e.current = odd.last();
-    e.cards = QStringList{u"5"_s};
+    e.Roster[odd.last()] = {10, true};
+    e.Current = odd.last();
+    e.Cards = QStringList{u"5"_s};
     expectRecovered(t, e, "odd names");
 }
 
@@ -255,7 +255,7 @@ TEST(Recovery, SkipsBlankPlayerLinesAndMatchesLoggedNamesExactly)
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
     EXPECT_EQ(c.game.Current().Name, u"Cy"_s);
     EXPECT_EQ(c.controls.cmbStart[0].Text, u"K"_s);
-    EXPECT_EQ(t.newLines().last(), u"Current Player is Cy"_s);
+    EXPECT_EQ(t.NewLines().last(), u"Current Player is Cy"_s);
 }
 
 TEST(Recovery, AnUnmatchedLastPlayerIsNotResumed)
@@ -266,7 +266,7 @@ TEST(Recovery, AnUnmatchedLastPlayerIsNotResumed)
     RecoverGame(t.console);
     EXPECT_EQ(t.console.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(t.console.game.CurrentPlayer, 0);
-    EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
+    EXPECT_EQ(t.NewLines().last(), u"Let's play Quillo"_s);
     EXPECT_TRUE(t.console.controls.cmbStart[0].Text.isEmpty());
 }
 
@@ -280,7 +280,7 @@ TEST(Recovery, ALogOfAnotherHostKeepsThePlayersFileRoster)
     t.console.controls.cmdSay.Caption = u"Start"_s;
     RecoverGame(t.console);
     const Console& c = t.console;
-    EXPECT_EQ(t.newLines().mid(4), (QStringList{u"Players Recovered"_s,
+    EXPECT_EQ(t.NewLines().mid(4), (QStringList{u"Players Recovered"_s,
                                                 u"Recovery failed - different host Other Host"_s}));
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
     EXPECT_EQ(c.game.PlayerCount, 2);
@@ -300,7 +300,7 @@ TEST(Recovery, AMissingFileFailsQuietlyAndEmptiesTheRoster)
     writeFile(noPlayers.console.settings.LogFile, LogHeader);
     RecoverGame(noPlayers.console);
     EXPECT_TRUE(noPlayers.toolkit.Boxes.isEmpty());
-    EXPECT_EQ(noPlayers.newLines().mid(3),
+    EXPECT_EQ(noPlayers.NewLines().mid(3),
               (QStringList{u"Recovery Started"_s, u"Recovery Failed"_s}));
     EXPECT_EQ(noPlayers.console.game.PlayerCount, 0);
     EXPECT_EQ(noPlayers.console.game.RoundState, RoundStart);
@@ -310,7 +310,7 @@ TEST(Recovery, AMissingFileFailsQuietlyAndEmptiesTheRoster)
     writeFile(noLog.console.settings.PlayersFile, u"Ann\r\nBob\r\n"_s);
     RecoverGame(noLog.console);
     EXPECT_TRUE(noLog.toolkit.Boxes.isEmpty());
-    EXPECT_EQ(noLog.newLines().mid(4), (QStringList{u"Players Recovered"_s, u"Recovery Failed"_s}));
+    EXPECT_EQ(noLog.NewLines().mid(4), (QStringList{u"Players Recovered"_s, u"Recovery Failed"_s}));
     EXPECT_EQ(noLog.console.game.PlayerCount, 0);
     EXPECT_TRUE(noLog.console.game.PlayerTable[1].Name.isEmpty());
     EXPECT_TRUE(noLog.console.controls.lstPlayers.Rows.isEmpty());
@@ -337,7 +337,7 @@ TEST(Recovery, AnUnreadableLogIsReportedWithItsPath)
         ASSERT_EQ(parts.size(), 3);
         EXPECT_FALSE(parts[0].isEmpty());
         EXPECT_EQ(parts[2], u"Error with file: "_s + t.console.settings.LogFile);
-        EXPECT_EQ(t.newLines().last(), u"Recovery Failed"_s);
+        EXPECT_EQ(t.NewLines().last(), u"Recovery Failed"_s);
         EXPECT_EQ(t.console.game.PlayerCount, 0);
         EXPECT_EQ(t.console.game.RoundState, RoundStart);
     }
@@ -346,10 +346,10 @@ TEST(Recovery, AnUnreadableLogIsReportedWithItsPath)
 TEST(Recovery, RebuildsATurnWithFixedCardsAfterEveryClick)
 {
     GameTable t;
-    t.openWith({u"Ann"_s, u"Bob"_s});
+    t.OpenWith({u"Ann"_s, u"Bob"_s});
     Expected e;
-    e.roster = {{u"Ann"_s, {10, false}}, {u"Bob"_s, {0, true}}};
-    t.drawOnly(u"Bob"_s);
+    e.Roster = {{u"Ann"_s, {10, false}}, {u"Bob"_s, {0, true}}};
+    t.DrawOnly(u"Bob"_s);
     expectRecovered(t, e, "Bob drawn");
     face(t, u"5"_s);
     wager(t, u"5"_s, true);
@@ -358,9 +358,9 @@ TEST(Recovery, RebuildsATurnWithFixedCardsAfterEveryClick)
     // Each step of the turn, and what a recovery right after it must rebuild: the score
     // before the last wager that counts, and the face-up cards of the wagers that count.
     const auto at = [&](float score, const QStringList& cards, const std::string& where) {
-        e.roster[u"Bob"_s] = {score, true};
-        e.current = u"Bob"_s;
-        e.cards = cards;
+        e.Roster[u"Bob"_s] = {score, true};
+        e.Current = u"Bob"_s;
+        e.Cards = cards;
         expectRecovered(t, e, where);
     };
     reveal(t, u"3"_s); // picked wrong: a loss, 5
@@ -374,7 +374,7 @@ TEST(Recovery, RebuildsATurnWithFixedCardsAfterEveryClick)
     at(10, {u"5"_s}, "wagered again");
     reveal(t, u"9"_s); // a win: 14
     at(10, {u"5"_s}, "scored again");
-    t.click(); // asked on the 9
+    t.Click(); // asked on the 9
     at(10, {u"5"_s}, "asked on the 9");
     mnuFixCard_Click(t.console); // back one card, to the result over the 5
     ASSERT_EQ(t.console.game.RoundState, RoundSayResults);
@@ -382,32 +382,32 @@ TEST(Recovery, RebuildsATurnWithFixedCardsAfterEveryClick)
     at(10, {u"5"_s}, "fixed while asking");
     reveal(t, u"K"_s); // the 9 was a K: still a win, 14
     at(10, {u"5"_s}, "scored a third time");
-    t.click();
+    t.Click();
     wager(t, u"14"_s, false);
     at(10, {u"5"_s}, "wagered on the K");
     reveal(t, u"Q"_s); // 28
     at(14, {u"5"_s, u"K"_s}, "second card");
-    t.click();
+    t.Click();
     wager(t, u"28"_s, true);
     reveal(t, u"2"_s); // everything lost: the turn ends at 0
     ASSERT_EQ(t.console.game.RoundState, RoundDrawPlayer);
-    e.roster[u"Bob"_s] = {0, true};
-    e.current.clear();
-    e.cards.clear();
+    e.Roster[u"Bob"_s] = {0, true};
+    e.Current.clear();
+    e.Cards.clear();
     expectRecovered(t, e, "turn ended");
     mnuFixCard_Click(t.console); // the ended turn reopened: its closing line no longer counts
     ASSERT_EQ(t.console.game.RoundState, RoundSayResults);
     at(28, {u"5"_s, u"K"_s, u"Q"_s}, "ended turn fixed");
     reveal(t, u"A"_s); // 56
     at(28, {u"5"_s, u"K"_s, u"Q"_s}, "third card scored again");
-    t.click();
+    t.Click();
     at(28, {u"5"_s, u"K"_s, u"Q"_s}, "asked on the A");
     wager(t, u"56"_s, true);
     reveal(t, u"5"_s); // lost: 0 again
     ASSERT_EQ(t.console.game.RoundState, RoundDrawPlayer);
-    e.roster[u"Bob"_s] = {0, true};
-    e.current.clear();
-    e.cards.clear();
+    e.Roster[u"Bob"_s] = {0, true};
+    e.Current.clear();
+    e.Cards.clear();
     expectRecovered(t, e, "turn ended again");
 }
 
@@ -425,7 +425,7 @@ TEST(Recovery, ATurnWithMoreLoggedLinesThanCardsStillRecovers)
     EXPECT_EQ(t.console.game.PlayerTable[1].Score, 17.0f);
     EXPECT_TRUE(t.console.game.PlayerTable[1].Drawn);
     EXPECT_EQ(t.console.game.RoundState, RoundDrawPlayer);
-    EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
+    EXPECT_EQ(t.NewLines().last(), u"Let's play Quillo"_s);
 }
 
 TEST(Recovery, ALogWithTensOfThousandsOfCardLinesInTheLastTurnGoesOnBetweenTurns)
@@ -441,7 +441,7 @@ TEST(Recovery, ALogWithTensOfThousandsOfCardLinesInTheLastTurnGoesOnBetweenTurns
     EXPECT_EQ(t.console.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(t.console.game.CardIndex, 0);
     EXPECT_EQ(t.console.controls.cmdSay.Caption, u"Draw Player"_s);
-    EXPECT_EQ(t.newLines().last(), u"Let's play Quillo"_s);
+    EXPECT_EQ(t.NewLines().last(), u"Let's play Quillo"_s);
 }
 
 TEST(Recovery, ANameAnOlderVersionWroteWithALoneCrOrLfCostsOnlyThatPlayer)
@@ -462,7 +462,7 @@ TEST(Recovery, ANameAnOlderVersionWroteWithALoneCrOrLfCostsOnlyThatPlayer)
     EXPECT_EQ(c.game.RoundState, RoundAskForWager); // Dee's turn goes on
     EXPECT_EQ(c.game.Current().Name, u"Dee"_s);
     EXPECT_EQ(c.controls.cmbStart[0].Text, u"K"_s);
-    EXPECT_EQ(t.newLines().last(), u"Current Player is Dee"_s);
+    EXPECT_EQ(t.NewLines().last(), u"Current Player is Dee"_s);
 
     // The month gets the two players, and no piece of a broken name.
     ASSERT_TRUE(SaveTodaysPoints(c));

@@ -41,7 +41,7 @@ TEST(RegistrationScan, RegistersOnlyEspsThatHoldTheCharacterAlone)
 {
     GameTable t;
     Console& c = t.console;
-    t.click(); // the opening says the banner
+    t.Click(); // the opening says the banner
     t.room.Esp(u"Bob"_s, u"$"_s);
     t.room.Esp(u"Cy"_s, u"$$"_s);
     t.room.Esp(u"Di"_s, u"$ hi"_s);
@@ -58,7 +58,7 @@ TEST(RegistrationScan, RegistersOnlyEspsThatHoldTheCharacterAlone)
     EXPECT_EQ(t.room.EspsSent(),
               (QStringList{u"Bob: You are registered"_s, u"Mary Ann: You are registered"_s}));
     EXPECT_EQ(t.toolkit.Pauses, (QList<int>{1, 1}));
-    EXPECT_EQ(t.playersBytes(), QByteArray("Bob\r\nMary Ann\r\n"));
+    EXPECT_EQ(t.PlayersBytes(), QByteArray("Bob\r\nMary Ann\r\n"));
     EXPECT_EQ(c.controls.lblPlayerCnt.Caption, u"2"_s);
     EXPECT_EQ(c.controls.lstPlayers.Rows.size(), 2);
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
@@ -68,7 +68,7 @@ TEST(RegistrationScan, AnEspQuotedInASpokenLineRegistersNobody)
 {
     GameTable t;
     Console& c = t.console;
-    t.click();
+    t.Click();
     t.room.Say(u"Mal"_s, u"ESP from Zed: $"_s);       // the first "ESP from" after the banner
     t.room.AppendRaw("Lou: hi\nESP from Yan: $\r\n"); // after a lone line feed: still Lou's line
     t.room.Esp(u"Bob"_s, u"$"_s);
@@ -77,7 +77,7 @@ TEST(RegistrationScan, AnEspQuotedInASpokenLineRegistersNobody)
     ScanRegistrations(c);
 
     EXPECT_EQ(names(c), QStringList{u"Bob"_s});
-    EXPECT_EQ(t.playersBytes(), QByteArray("Bob\r\n"));
+    EXPECT_EQ(t.PlayersBytes(), QByteArray("Bob\r\n"));
 }
 
 TEST(RegistrationScan, GestureCharactersRegisterByTheirTag)
@@ -86,7 +86,7 @@ TEST(RegistrationScan, GestureCharactersRegisterByTheirTag)
     Console& c = t.console;
     c.settings.RegChar = u"°"_s;
     c.settings.Confirm = false;
-    t.click();
+    t.Click();
     t.room.Esp(u"Bob"_s, u"°"_s); // shown as ": <relax>"
     t.room.AppendRaw("ESP from Cy: \xB0\r\n");
     ScanRegistrations(c);
@@ -106,7 +106,7 @@ TEST(RegistrationScan, CountsOnlyWhatCameAfterTheLastBanner)
     t.room.Esp(u"Ann"_s, u"$"_s);
     t.room.Say(u"Someone"_s, OpeningBanner());
     t.room.Esp(u"Old"_s, u"$"_s);
-    t.click(); // the host's banner is the last one
+    t.Click(); // the host's banner is the last one
     t.room.Esp(u"Bob"_s, u"$"_s);
     ScanRegistrations(c);
     EXPECT_EQ(names(c), QStringList{u"Bob"_s});
@@ -120,7 +120,7 @@ TEST(RegistrationScan, AnEmptyLineEndsTheScan)
 {
     GameTable t;
     Console& c = t.console;
-    t.click();
+    t.Click();
     t.room.Esp(u"Ann"_s, u"$"_s);
     t.room.AppendRaw("\r\n");
     t.room.Esp(u"Bob"_s, u"$"_s);
@@ -133,7 +133,7 @@ TEST(RegistrationScan, WithoutAnyEspNothingHappens)
 {
     GameTable t;
     Console& c = t.console;
-    t.click();
+    t.Click();
     t.room.Say(u"Ann"_s, u"$"_s);
     c.controls.lstPlayers.Rows = QStringList{u"as shown before"_s};
     c.controls.lblPlayerCnt.Caption = u"7"_s;
@@ -157,7 +157,7 @@ TEST(RegistrationScan, BeforeTheOpeningEveryNewSenderIsRefusedAndTheGameStaysUno
     EXPECT_EQ(c.game.RoundState, RoundStart);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Start"_s);
 
-    t.click(); // and can still be opened
+    t.Click(); // and can still be opened
     EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
 }
 
@@ -166,7 +166,7 @@ TEST(RegistrationScan, TheHundredAndFiftyFirstPlayerIsRefused)
     GameTable t;
     Console& c = t.console;
     c.settings.Confirm = false;
-    t.click();
+    t.Click();
     for (int i = 1; i <= 149; ++i)
         RegisterPlayer(c, u"P"_s + QString::number(i));
     t.room.Esp(u"P150"_s, u"$"_s);
@@ -184,7 +184,7 @@ TEST(RegistrationScan, NamesThatWouldBreakARecordLineAreNeverRegistered)
     GameTable t;
     Console& c = t.console;
     c.settings.Confirm = false;
-    t.click();
+    t.Click();
     t.room.Esp(u"Ann"_s, u"$"_s);
     t.room.Esp(u"Bo\nb"_s, u"$"_s); // a lone line feed, as a bridge may pass it on
     t.room.Esp(u"Cy\rd"_s, u"$"_s); // a lone carriage return
@@ -193,19 +193,19 @@ TEST(RegistrationScan, NamesThatWouldBreakARecordLineAreNeverRegistered)
     ScanRegistrations(c);
     EXPECT_EQ(names(c), (QStringList{u"Ann"_s, u"Dee"_s}));
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
-    EXPECT_EQ(t.playersBytes(), QByteArray("Ann\r\nDee\r\n"));
+    EXPECT_EQ(t.PlayersBytes(), QByteArray("Ann\r\nDee\r\n"));
 
     // Ann wins 5 on her first card; Dee is never drawn.
-    t.drawOnly(u"Ann"_s);
+    t.DrawOnly(u"Ann"_s);
     c.controls.cmbStart[0].Text = u"5"_s;
-    t.click();
+    t.Click();
     c.controls.txtWager.Text = u"5"_s;
     c.controls.optHigher.Checked = true;
-    t.click();
+    t.Click();
     c.controls.cmbStart[1].Text = u"9"_s;
-    t.click();
+    t.Click();
     ASSERT_EQ(c.game.Current().Score, 15.0f);
-    EXPECT_TRUE(wholeLines(t.logBytes()));
+    EXPECT_TRUE(wholeLines(t.LogBytes()));
 
     const QString month = c.settings.MonthlyFile;
     ASSERT_TRUE(WriteBytes(month, "[Monthly]\r\nAnn= 20 \r\nDee= 3 \r\n"));
@@ -215,7 +215,7 @@ TEST(RegistrationScan, NamesThatWouldBreakARecordLineAreNeverRegistered)
     // A restart recovers both players, Ann back at her wager on the 5.
     GameTable fresh;
     for (const QString& name : {u"Quillo.log"_s, u"QOPlayers.txt"_s})
-        ASSERT_TRUE(QFile::copy(t.path(name), fresh.path(name)));
+        ASSERT_TRUE(QFile::copy(t.Path(name), fresh.Path(name)));
     RecoverGame(fresh.console);
     EXPECT_TRUE(fresh.toolkit.Boxes.isEmpty());
     EXPECT_EQ(names(fresh.console), (QStringList{u"Ann"_s, u"Dee"_s}));
@@ -235,7 +235,7 @@ TEST(RegistrationScan, TellsTheHostWhenOnlyEspsBeforeTheOpeningRegister)
     t.room.Esp(u"Bob"_s, u"$"_s);
     t.room.Esp(u"Ann"_s, u"$"_s); // the same avatar twice counts once
     t.room.Esp(u"Cy"_s, u"hello"_s);
-    t.click();
+    t.Click();
     const qsizetype said = t.room.SaidLines().size();
     c.controls.lblPlayerCnt.Caption = u"as shown before"_s;
 
@@ -288,7 +288,7 @@ TEST(RegistrationScan, AChatTextInTheDocumentedFormRegistersAsDescribed)
     GameTable t;
     Console& c = t.console;
     c.settings.Confirm = false;
-    t.click(); // opened: the room may count from here
+    t.Click(); // opened: the room may count from here
     // What a bridge sends as TEXT: CR LF lines, spoken and ESP lines, and a zero byte with the
     // four bytes before it and everything after it to be dropped.
     const QByteArray text = "Eve: hello\r\n"

@@ -21,10 +21,10 @@ QByteArray bytes(const QString& text)
 // Bob alone, drawn, with a 5 face up: ready for "Ask for Wager".
 void bobFacing(GameTable& t, const QString& card)
 {
-    t.openWith({u"Bob"_s});
-    t.click();
+    t.OpenWith({u"Bob"_s});
+    t.Click();
     t.console.controls.cmbStart[0].Text = card;
-    t.newLines();
+    t.NewLines();
 }
 
 void wager(GameTable& t, const QString& text, bool higher)
@@ -32,13 +32,13 @@ void wager(GameTable& t, const QString& text, bool higher)
     t.console.controls.txtWager.Text = text;
     t.console.controls.optHigher.Checked = higher;
     t.console.controls.optLower.Checked = !higher;
-    t.click();
+    t.Click();
 }
 
 void turn(GameTable& t, const QString& card)
 {
     t.console.controls.cmbStart[static_cast<std::size_t>(t.console.game.CardIndex)].Text = card;
-    t.click();
+    t.Click();
 }
 
 } // namespace
@@ -54,9 +54,9 @@ TEST(RoundFlow, OpeningSaysTheFixedLinesAndStartsTheRecords)
     t.room.SetHostAvatar(u"Jane Doe"_s);
     c.settings.Delay = SpeedFast;
 
-    t.click();
+    t.Click();
 
-    EXPECT_EQ(t.newLines(), (QStringList{OpeningBanner(), VersionLine(), ContactLine(),
+    EXPECT_EQ(t.NewLines(), (QStringList{OpeningBanner(), VersionLine(), ContactLine(),
                                          u"To register ESP a $ to Jane Doe."_s}));
     EXPECT_EQ(t.toolkit.Pauses, (QList<int>{3, 3, 3, 3}));
     EXPECT_EQ(c.game.HostName, u"Jane Doe"_s);
@@ -72,7 +72,7 @@ TEST(RoundFlow, OpeningSaysTheFixedLinesAndStartsTheRecords)
         EXPECT_FALSE(c.controls.cmbStart[i].Enabled) << i;
 
     EXPECT_FALSE(QFile::exists(c.settings.PlayersFile));
-    EXPECT_EQ(t.logBytes(),
+    EXPECT_EQ(t.LogBytes(),
               bytes(VersionLine() + u"\r\n"_s + c.settings.MonthlyFile +
                     u"\r\n9:05pm, Saturday, March 1, 2003\r\nHost=Jane Doe\r\n\r\n"_s));
 }
@@ -81,7 +81,7 @@ TEST(RoundFlow, RegistrationWritesThePlayersFileAndConfirmsOnce)
 {
     GameTable t;
     Console& c = t.console;
-    t.click();
+    t.Click();
     c.settings.Delay = SpeedMedium;
     t.toolkit.Pauses.clear();
     RegisterPlayer(c, u"Mary Ann"_s);
@@ -90,7 +90,7 @@ TEST(RoundFlow, RegistrationWritesThePlayersFileAndConfirmsOnce)
     RegisterPlayer(c, u"Bob"_s);
     EXPECT_EQ(t.room.EspsSent(), QStringList{u"Mary Ann: You are registered"_s});
     EXPECT_EQ(t.toolkit.Pauses, QList<int>{5});
-    EXPECT_EQ(t.playersBytes(), QByteArray("Mary Ann\r\nBob\r\n"));
+    EXPECT_EQ(t.PlayersBytes(), QByteArray("Mary Ann\r\nBob\r\n"));
     EXPECT_EQ(c.game.PlayerCount, 2);
 }
 
@@ -98,12 +98,12 @@ TEST(RoundFlow, AWholeTurnSaysEveryLineAndLogsEveryStep)
 {
     GameTable t;
     Console& c = t.console;
-    t.openWith({u"Bob"_s});
+    t.OpenWith({u"Bob"_s});
     EXPECT_TRUE(c.controls.cmdSay.Enabled);
-    const QByteArray header = t.logBytes();
+    const QByteArray header = t.LogBytes();
 
-    t.click(); // Draw Player
-    EXPECT_EQ(t.newLines(), QStringList{u"WTG!  Bob, you have been chosen"_s});
+    t.Click(); // Draw Player
+    EXPECT_EQ(t.NewLines(), QStringList{u"WTG!  Bob, you have been chosen"_s});
     EXPECT_EQ(c.controls.txtPlayer.Text, u"Bob"_s);
     EXPECT_EQ(c.controls.txtWager.Text, u"10"_s);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Ask for Wager"_s);
@@ -111,31 +111,31 @@ TEST(RoundFlow, AWholeTurnSaysEveryLineAndLogsEveryStep)
     EXPECT_FALSE(c.controls.cmbStart[1].Enabled);
 
     turn(t, u"5"_s); // Ask for Wager
-    EXPECT_EQ(t.newLines(),
+    EXPECT_EQ(t.NewLines(),
               (QStringList{u"Bob has 10 points"_s, u"Your Card is a 5.  What is your wager?"_s}));
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Say Wager"_s);
     EXPECT_FALSE(c.controls.cmbStart[0].Enabled);
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
 
     wager(t, u"5"_s, true);
-    EXPECT_EQ(t.newLines(), QStringList{u"OK 5 higher.  Please turn card 1"_s});
+    EXPECT_EQ(t.NewLines(), QStringList{u"OK 5 higher.  Please turn card 1"_s});
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Say Results"_s);
 
     turn(t, u"9"_s);
-    EXPECT_EQ(t.newLines(), (QStringList{u"¤   9   ¤"_s, u"wtg!  Bob gets 5 points"_s}));
+    EXPECT_EQ(t.NewLines(), (QStringList{u"¤   9   ¤"_s, u"wtg!  Bob gets 5 points"_s}));
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Ask for Wager"_s);
     EXPECT_EQ(c.controls.txtWager.Text, u"15"_s);
     EXPECT_FALSE(c.controls.cmbStart[1].Enabled);
     EXPECT_EQ(c.game.LastResult, 1);
 
-    t.click();
-    EXPECT_EQ(t.newLines(),
+    t.Click();
+    EXPECT_EQ(t.NewLines(),
               (QStringList{u"Bob has 15 points"_s, u"Your Card is a 9.  What is your wager?"_s}));
 
     wager(t, u"15"_s, false);
-    EXPECT_EQ(t.newLines(), QStringList{u"OK 15 lower.  Please turn card 2"_s});
+    EXPECT_EQ(t.NewLines(), QStringList{u"OK 15 lower.  Please turn card 2"_s});
     turn(t, u"Q"_s); // loses everything: the turn ends at once
-    EXPECT_EQ(t.newLines(), (QStringList{u"¤   Q   ¤"_s, u"awwww  Bob loses 15 points"_s,
+    EXPECT_EQ(t.NewLines(), (QStringList{u"¤   Q   ¤"_s, u"awwww  Bob loses 15 points"_s,
                                          u"Bob has 0 points.  Thanks for playing"_s}));
     EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Draw Player"_s);
@@ -146,13 +146,13 @@ TEST(RoundFlow, AWholeTurnSaysEveryLineAndLogsEveryStep)
     EXPECT_FALSE(c.controls.cmdSay.Enabled);
     EXPECT_EQ(c.controls.txtPlayer.Text, u"(no players)"_s);
 
-    EXPECT_EQ(t.logBytes(), header + "+++++++++++++++++++++++++\r\nBob\r\n"
+    EXPECT_EQ(t.LogBytes(), header + "+++++++++++++++++++++++++\r\nBob\r\n"
                                      " 10    5  5      higher\r\n"
                                      " 15    9  15     lower\r\n"
                                      " 0     Q\r\n");
 
-    t.click();
-    EXPECT_EQ(t.newLines(), QStringList{u"---  All players have been drawn  ---"_s});
+    t.Click();
+    EXPECT_EQ(t.NewLines(), QStringList{u"---  All players have been drawn  ---"_s});
     EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
 }
 
@@ -161,19 +161,19 @@ TEST(RoundFlow, WagerIsCutToTheScoreAndAllStakesEverything)
     GameTable t;
     Console& c = t.console;
     bobFacing(t, u"8"_s);
-    t.click();
-    EXPECT_EQ(t.newLines().last(), u"Your Card is an 8.  What is your wager?"_s);
+    t.Click();
+    EXPECT_EQ(t.NewLines().last(), u"Your Card is an 8.  What is your wager?"_s);
     wager(t, u"50"_s, true);
-    EXPECT_EQ(t.newLines(), QStringList{u"OK 10 higher.  Please turn card 1"_s});
+    EXPECT_EQ(t.NewLines(), QStringList{u"OK 10 higher.  Please turn card 1"_s});
     EXPECT_EQ(c.controls.txtWager.Text, u"10"_s);
 
     GameTable u;
     bobFacing(u, u"A"_s);
-    u.click();
-    EXPECT_EQ(u.newLines().last(), u"Your Card is an A.  What is your wager?"_s);
+    u.Click();
+    EXPECT_EQ(u.NewLines().last(), u"Your Card is an A.  What is your wager?"_s);
     u.console.controls.chkAll.Checked = true;
     wager(u, u"3"_s, false);
-    EXPECT_EQ(u.newLines(), QStringList{u"OK 10 lower.  Please turn card 1"_s});
+    EXPECT_EQ(u.NewLines(), QStringList{u"OK 10 lower.  Please turn card 1"_s});
 }
 
 TEST(RoundFlow, ZeroOrNegativeStakeAsksAgainOnTheSameCard)
@@ -182,18 +182,18 @@ TEST(RoundFlow, ZeroOrNegativeStakeAsksAgainOnTheSameCard)
         GameTable t;
         Console& c = t.console;
         bobFacing(t, u"5"_s);
-        t.click();
-        t.newLines();
+        t.Click();
+        t.NewLines();
         wager(t, stake, true);
-        EXPECT_EQ(t.newLines(), QStringList{u"Wager can not be zero (0)!"_s});
+        EXPECT_EQ(t.NewLines(), QStringList{u"Wager can not be zero (0)!"_s});
         EXPECT_EQ(c.game.RoundState, RoundAskForWager);
         EXPECT_EQ(c.controls.cmdSay.Caption, u"Ask for Wager"_s);
         EXPECT_EQ(c.game.CardIndex, 0);
         EXPECT_TRUE(c.controls.cmbStart[0].Enabled);
         EXPECT_FALSE(c.controls.cmbStart[1].Enabled);
         EXPECT_EQ(c.controls.txtWager.Text, u"10"_s);
-        t.click();
-        EXPECT_EQ(t.newLines(), (QStringList{u"Bob has 10 points"_s,
+        t.Click();
+        EXPECT_EQ(t.NewLines(), (QStringList{u"Bob has 10 points"_s,
                                              u"Your Card is a 5.  What is your wager?"_s}));
     }
 }
@@ -203,24 +203,24 @@ TEST(RoundFlow, ChecksAnswerWithABoxAndKeepTheState)
     GameTable t;
     Console& c = t.console;
     bobFacing(t, u"j"_s);
-    t.click();
+    t.Click();
     turn(t, QString());
     ASSERT_EQ(t.toolkit.Boxes.size(), 2);
     EXPECT_EQ(t.toolkit.Boxes[0].Text, u"No card selected!"_s);
     EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Select Card"_s);
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
-    EXPECT_TRUE(t.newLines().isEmpty());
+    EXPECT_TRUE(t.NewLines().isEmpty());
 
     turn(t, u"2"_s);
     c.controls.txtWager.Text = u"five"_s;
-    t.click();
+    t.Click();
     EXPECT_EQ(t.toolkit.Boxes.last().Text, u"Invalid Wager!!!"_s);
     EXPECT_EQ(t.toolkit.Boxes.last().Title, u"Fix Wager"_s);
     EXPECT_EQ(c.controls.txtWager.Text, u"10"_s);
     EXPECT_EQ(c.game.RoundState, RoundSayWager);
 
     c.controls.txtWager.Text = u"4"_s;
-    t.click(); // no guess picked
+    t.Click(); // no guess picked
     EXPECT_EQ(t.toolkit.Boxes.last().Text, u"Select Higher/Lower!"_s);
     EXPECT_EQ(t.toolkit.Boxes.last().Title, u"Not Selected"_s);
     EXPECT_EQ(c.game.RoundState, RoundSayWager);
@@ -232,7 +232,7 @@ TEST(RoundFlow, ChecksAnswerWithABoxAndKeepTheState)
     EXPECT_EQ(c.game.RoundState, RoundSayResults);
     EXPECT_TRUE(c.controls.cmbStart[1].Enabled);
     EXPECT_EQ(t.toolkit.Boxes.size(), 5);
-    EXPECT_EQ(t.newLines(),
+    EXPECT_EQ(t.NewLines(),
               (QStringList{u"Bob has 10 points"_s, u"Your Card is a 2.  What is your wager?"_s,
                            u"OK 4 higher.  Please turn card 1"_s}));
 }
@@ -242,30 +242,30 @@ TEST(RoundFlow, PushesAndWinsCompareByRankWithTheAceHigh)
     GameTable t;
     Console& c = t.console;
     bobFacing(t, u"7"_s);
-    t.click();
+    t.Click();
     wager(t, u"2"_s, true);
     turn(t, u"7"_s);
     EXPECT_EQ(c.game.Current().Score, 10.0f);
     EXPECT_EQ(c.game.LastResult, 3);
-    t.newLines();
+    t.NewLines();
 
     c.controls.cmbStart[1].Text = u"K"_s; // the host corrects the face-up card
-    t.click();
+    t.Click();
     wager(t, u"2.5"_s, true);
     turn(t, u"A"_s);
-    EXPECT_EQ(t.newLines().mid(3), (QStringList{u"¤   A   ¤"_s, u"wtg!  Bob gets 2.5 points"_s}));
+    EXPECT_EQ(t.NewLines().mid(3), (QStringList{u"¤   A   ¤"_s, u"wtg!  Bob gets 2.5 points"_s}));
     EXPECT_EQ(c.game.Current().Score, 12.5f);
     EXPECT_EQ(c.game.LastWager, 2.5f); // kept exact for the undo
 
-    t.click();
+    t.Click();
     wager(t, u"12.5"_s, false);
     turn(t, u"10"_s);
-    EXPECT_EQ(t.newLines().mid(3), (QStringList{u"¤   10   ¤"_s, u"wtg!  Bob gets 12.5 points"_s}));
+    EXPECT_EQ(t.NewLines().mid(3), (QStringList{u"¤   10   ¤"_s, u"wtg!  Bob gets 12.5 points"_s}));
     EXPECT_EQ(c.game.Current().Score, 25.0f);
-    t.click();
+    t.Click();
     wager(t, u"1"_s, false);
     turn(t, u"10"_s);
-    EXPECT_EQ(t.newLines().mid(3), (QStringList{u"¤   10   ¤"_s, u"push!  Bob gets no points"_s}));
+    EXPECT_EQ(t.NewLines().mid(3), (QStringList{u"¤   10   ¤"_s, u"push!  Bob gets no points"_s}));
     EXPECT_EQ(c.game.Current().Score, 25.0f);
     EXPECT_EQ(c.game.RoundState, RoundAskForWager);
 }
@@ -277,31 +277,31 @@ TEST(RoundFlow, TurnEndsAfterTheSixthCardWhateverTheScore)
     c.settings.Start = 20000; // stakes beyond a 16-bit number are kept whole
     bobFacing(t, u"7"_s);
     for (int card = 1; card <= 6; ++card) {
-        t.click();
+        t.Click();
         wager(t, u"20000"_s, true);
         turn(t, u"7"_s);
     }
     EXPECT_EQ(c.game.LastWager, 20000.0f);
-    EXPECT_EQ(t.newLines().last(), u"Bob has 20000 points.  Thanks for playing"_s);
+    EXPECT_EQ(t.NewLines().last(), u"Bob has 20000 points.  Thanks for playing"_s);
     EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
-    EXPECT_TRUE(t.logBytes().endsWith(" 20000 7\r\n"));
+    EXPECT_TRUE(t.LogBytes().endsWith(" 20000 7\r\n"));
 }
 
 TEST(RoundFlow, DeletingThePlayerWhileALineIsSaidStopsTheStep)
 {
     GameTable t;
     Console& c = t.console;
-    t.openWith({u"Ann"_s, u"Bob"_s});
-    t.drawOnly(u"Bob"_s);
-    t.newLines();
+    t.OpenWith({u"Ann"_s, u"Bob"_s});
+    t.DrawOnly(u"Bob"_s);
+    t.NewLines();
     c.controls.cmbStart[0].Text = u"5"_s;
     // The host deletes Bob from the list while "Bob has 10 points" is being said.
     t.toolkit.DuringNextPause([&] {
         c.controls.lstPlayers.SelectedRow = c.game.CurrentPlayer - 1;
         mnuPDelete_Click(c);
     });
-    t.click();
-    EXPECT_EQ(t.newLines(), QStringList{u"Bob has 10 points"_s});
+    t.Click();
+    EXPECT_EQ(t.NewLines(), QStringList{u"Bob has 10 points"_s});
     EXPECT_EQ(c.game.RoundState, RoundDrawPlayer);
     EXPECT_EQ(c.controls.cmdSay.Caption, u"Draw Player"_s);
     EXPECT_EQ(c.game.CardIndex, 0);
@@ -309,16 +309,16 @@ TEST(RoundFlow, DeletingThePlayerWhileALineIsSaidStopsTheStep)
     EXPECT_TRUE(c.controls.cmdSay.Enabled); // Ann is still to play
 
     // Deleting someone else in a pause leaves the turn with its player.
-    t.drawOnly(u"Ann"_s);
+    t.DrawOnly(u"Ann"_s);
     RegisterPlayer(c, u"Cy"_s);
-    t.newLines();
+    t.NewLines();
     c.controls.cmbStart[0].Text = u"5"_s;
     t.toolkit.DuringNextPause([&] {
         c.controls.lstPlayers.SelectedRow = 1; // Cy, after Ann
         mnuPDelete_Click(c);
     });
-    t.click();
-    EXPECT_EQ(t.newLines(),
+    t.Click();
+    EXPECT_EQ(t.NewLines(),
               (QStringList{u"Ann has 10 points"_s, u"Your Card is a 5.  What is your wager?"_s}));
     EXPECT_EQ(c.game.RoundState, RoundSayWager);
     EXPECT_EQ(c.game.Current().Name, u"Ann"_s);

@@ -36,7 +36,7 @@ struct ReadConsole : TestConsole
 {
     explicit ReadConsole(const QByteArray& ini)
     {
-        WriteBytes(path(u"quillo.ini"_s), ini);
+        WriteBytes(Path(u"quillo.ini"_s), ini);
         ok = SetDefaults(console);
     }
     bool ok = false;
@@ -72,18 +72,18 @@ TEST(SettingsFile, DefaultsWithoutAFileAndTheirExactBytes)
     EXPECT_EQ(c.settings.LogFile, LogFilePath(t.folder.path()));
     EXPECT_EQ(c.settings.PlayersFile, PlayersFilePath(t.folder.path()));
     EXPECT_EQ(c.settings.MonthlyFile, MonthlyFilePath(t.folder.path(), QDate(2003, 3, 1), false));
-    EXPECT_FALSE(QFile::exists(t.path(u"quillo.ini"_s))); // reading never creates it
+    EXPECT_FALSE(QFile::exists(t.Path(u"quillo.ini"_s))); // reading never creates it
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
 
     ASSERT_TRUE(SaveSettings(c)); // the fake window stands at 1440, 1080 twips
-    EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), DefaultsFile);
+    EXPECT_EQ(ReadBytes(t.Path(u"quillo.ini"_s)), DefaultsFile);
 }
 
 TEST(SettingsFile, WrittenFileReadsBackEveryValue)
 {
     TestConsole writer;
     Settings& s = writer.console.settings;
-    WriteBytes(writer.path(u"my macros.txt"_s),
+    WriteBytes(writer.Path(u"my macros.txt"_s),
                "[Macro 1]\r\nHi\r\nHello all\r\n\r\n[end]\r\n\r\n");
     s.Delay = SpeedSlow;
     s.OnTop = true;
@@ -96,9 +96,9 @@ TEST(SettingsFile, WrittenFileReadsBackEveryValue)
     s.WTG = u"wtg=yes"_s;
     s.Lose = u"   lost  "_s;
     s.Push = QString();
-    s.MacroFile = writer.path(u"my macros.txt"_s);
+    s.MacroFile = writer.Path(u"my macros.txt"_s);
     ASSERT_TRUE(WriteSettings(writer.console, 2000, -300));
-    EXPECT_TRUE(ReadBytes(writer.path(u"quillo.ini"_s)).contains("RegChar=\xB1\r\nStart=-7 \r\n"));
+    EXPECT_TRUE(ReadBytes(writer.Path(u"quillo.ini"_s)).contains("RegChar=\xB1\r\nStart=-7 \r\n"));
 
     TestConsole reader;
     reader.console.programFolder = writer.folder.path();
@@ -193,7 +193,7 @@ TEST(SettingsFile, UnreadableFileEndsStartUpWithProgramExiting)
         EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Program Exiting"_s);
         EXPECT_EQ(t.toolkit.Boxes[0].Text, c.text);
         EXPECT_TRUE(t.console.settings.LogFile.isEmpty());    // start-up went no further
-        EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), c.ini); // left for the host to mend
+        EXPECT_EQ(ReadBytes(t.Path(u"quillo.ini"_s)), c.ini); // left for the host to mend
     }
 
     TestConsole folder; // a folder where the file should be: the system's reason
@@ -211,8 +211,8 @@ TEST(SettingsFile, UnreadableFileEndsStartUpWithProgramExiting)
 TEST(SettingsFile, AMacroFileFaultIsShownAndTheSettingsReadingGoesOn)
 {
     TestConsole t;
-    const QString missing = t.path(u"gone.txt"_s);
-    WriteBytes(t.path(u"quillo.ini"_s),
+    const QString missing = t.Path(u"gone.txt"_s);
+    WriteBytes(t.Path(u"quillo.ini"_s),
                "[Settings]\r\nMacroFile=" + ToCp1252(missing) + "\r\nDelay=2\r\n\r\n");
     ASSERT_TRUE(SetDefaults(t.console));
     EXPECT_EQ(t.console.settings.Delay, SpeedMedium);
@@ -224,7 +224,7 @@ TEST(SettingsFile, AMacroFileFaultIsShownAndTheSettingsReadingGoesOn)
 TEST(SettingsFile, AFailedWriteIsShownAndLeavesTheOldFileWhole)
 {
     TestConsole t;
-    WriteBytes(t.path(u"quillo.ini"_s), DefaultsFile);
+    WriteBytes(t.Path(u"quillo.ini"_s), DefaultsFile);
     t.console.settings.Call = QString(400, u'x'); // longer than the file may grow
     {
         FileSizeLimit limit(DefaultsFile.size() + 100);
@@ -232,7 +232,7 @@ TEST(SettingsFile, AFailedWriteIsShownAndLeavesTheOldFileWhole)
             GTEST_SKIP() << "no file size limit on this system";
         EXPECT_FALSE(WriteSettings(t.console, 1440, 1080));
     }
-    EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), DefaultsFile);
+    EXPECT_EQ(ReadBytes(t.Path(u"quillo.ini"_s)), DefaultsFile);
     EXPECT_EQ(QDir(t.folder.path()).entryList(QDir::Files), QStringList{u"quillo.ini"_s});
     ASSERT_EQ(t.toolkit.Boxes.size(), 1);
     EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Program Error"_s);
@@ -244,8 +244,8 @@ TEST(SettingsFile, AFailedWriteIsShownAndLeavesTheOldFileWhole)
 
     // A program folder that cannot hold files: reported, the program keeps running.
     TestConsole blocked;
-    WriteBytes(blocked.path(u"file"_s), "x");
-    blocked.console.programFolder = blocked.path(u"file"_s);
+    WriteBytes(blocked.Path(u"file"_s), "x");
+    blocked.console.programFolder = blocked.Path(u"file"_s);
     EXPECT_FALSE(SaveSettings(blocked.console));
     ASSERT_EQ(blocked.toolkit.Boxes.size(), 1);
     EXPECT_EQ(blocked.toolkit.Boxes[0].Title, u"Program Error"_s);
@@ -255,7 +255,7 @@ TEST(SettingsFile, WindowFarOutIsKeptWithinWhatTheFileCanReadBack)
 {
     TestConsole t;
     ASSERT_TRUE(WriteSettings(t.console, 40000, -40000));
-    const QByteArray bytes = ReadBytes(t.path(u"quillo.ini"_s));
+    const QByteArray bytes = ReadBytes(t.Path(u"quillo.ini"_s));
     EXPECT_TRUE(bytes.contains("\r\nLeft= 32767 \r\nTop=-32768 \r\n")) << bytes.constData();
     ASSERT_TRUE(SetDefaults(t.console));
     EXPECT_EQ(t.console.settings.Left, 32767);

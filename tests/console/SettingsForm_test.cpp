@@ -74,7 +74,7 @@ TEST(SettingsForm, ClosingCopiesTheBoxesBackWritesTheFileAndShowsTheConsole)
     EXPECT_EQ(s.Start, 12);
     EXPECT_TRUE(t.console.controls.Visible);
 
-    const QByteArray written = ReadBytes(t.path(u"quillo.ini"_s));
+    const QByteArray written = ReadBytes(t.Path(u"quillo.ini"_s));
     EXPECT_TRUE(written.contains("\r\nRegChar=#\r\n"));
     EXPECT_TRUE(written.contains("\r\nStart= 12 \r\n"));
     EXPECT_TRUE(written.contains("\r\nConfirm=False\r\n"));
@@ -88,15 +88,15 @@ TEST(SettingsForm, ClosingUntouchedRewritesTheSameFileAndBadScoresKeepTheOldStar
     t.console.settings.Start = 25;
     t.console.settings.RegChar = u"°"_s;
     ASSERT_TRUE(SaveSettings(t.console));
-    const QByteArray before = ReadBytes(t.path(u"quillo.ini"_s));
+    const QByteArray before = ReadBytes(t.Path(u"quillo.ini"_s));
     ASSERT_FALSE(before.isEmpty());
 
     ApplySettingsForm(t.console, FillSettingsForm(t.console.settings));
-    EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), before);
+    EXPECT_EQ(ReadBytes(t.Path(u"quillo.ini"_s)), before);
 
     SettingsForm form = FillSettingsForm(t.console.settings);
     form.txtStartingScore = u"lots"_s;
     ApplySettingsForm(t.console, form);
     EXPECT_EQ(t.console.settings.Start, 25);
-    EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), before);
+    EXPECT_EQ(ReadBytes(t.Path(u"quillo.ini"_s)), before);
 }

@@ -63,7 +63,7 @@ TEST(WindowSettings, StayOnTopFlipsWithoutWritingTheFile)
     mnuOnTop_Click(t.console);
     EXPECT_FALSE(t.console.settings.OnTop);
     EXPECT_FALSE(t.console.controls.mnuOnTop.Checked);
-    EXPECT_FALSE(QFile::exists(t.path(u"quillo.ini"_s)));
+    EXPECT_FALSE(QFile::exists(t.Path(u"quillo.ini"_s)));
 }
 
 TEST(SpeedMenu, EachItemSetsItsDelayAndSavesWithTheLivePosition)
@@ -74,7 +74,7 @@ TEST(SpeedMenu, EachItemSetsItsDelayAndSavesWithTheLivePosition)
     EXPECT_EQ(t.console.settings.Delay, SpeedSlow);
     EXPECT_TRUE(t.console.controls.mnuSlow.Checked);
     EXPECT_EQ(CheckedSpeeds(t.console.controls), 1);
-    QFile file(t.path(u"quillo.ini"_s));
+    QFile file(t.Path(u"quillo.ini"_s));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
     EXPECT_TRUE(text.contains("\r\nDelay= 3 \r\n"));

@@ -10,11 +10,11 @@ TEST(TurnRules, ATurnedCardWinsLosesOrPushesAndFixCardTakesItBack)
 {
     struct Case
     {
-        const char* previous;
-        const char* card;
-        bool higher;
-        std::int32_t result;
-        float score;
+        const char* Previous;
+        const char* Card;
+        bool Higher;
+        std::int32_t Result;
+        float Score;
     };
     const Case cases[] = {
         {"5", "K", true, ResultWin, 12.5f},  {"5", "K", false, ResultLose, 7.5f},
@@ -22,21 +22,21 @@ TEST(TurnRules, ATurnedCardWinsLosesOrPushesAndFixCardTakesItBack)
         {"J", "10", true, ResultLose, 7.5f},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.previous) + " then " + c.card);
+        SCOPED_TRACE(std::string(c.Previous) + " then " + c.Card);
         GameState g;
         g.PlayerCount = 1;
         g.CurrentPlayer = 1;
         PlayerRecord& p = g.PlayerTable[1];
-        p = {u"Ann"_s, c.higher, 2.5f, 10.0f, true};
-        EXPECT_EQ(ScoreTurnedCard(g, QString::fromLatin1(c.previous), QString::fromLatin1(c.card)),
-                  c.result);
-        EXPECT_EQ(p.Score, c.score);
+        p = {u"Ann"_s, c.Higher, 2.5f, 10.0f, true};
+        EXPECT_EQ(ScoreTurnedCard(g, QString::fromLatin1(c.Previous), QString::fromLatin1(c.Card)),
+                  c.Result);
+        EXPECT_EQ(p.Score, c.Score);
         p.Wager = 1;
-        p.Higher = !c.higher;
+        p.Higher = !c.Higher;
         UndoLastResult(g);
         EXPECT_EQ(p.Score, 10.0f);
         EXPECT_EQ(p.Wager, 2.5f);
-        EXPECT_EQ(p.Higher, c.higher);
+        EXPECT_EQ(p.Higher, c.Higher);
     }
 }
 

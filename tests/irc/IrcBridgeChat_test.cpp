@@ -77,7 +77,7 @@ TEST_F(IrcBridgeChat, ALineOf600BytesReachesThePlayersSplitAtABlank)
     // Nothing more: an ESP said after the line reaches Bob after all of its pieces.
     ASSERT_EQ(console.Esp("Bob", "marker"), QByteArray("0"));
     ASSERT_TRUE(bob->WaitFor([](const QList<ReceivedPrivmsg>& got) {
-        return !got.isEmpty() && got.last().text == "marker";
+        return !got.isEmpty() && got.last().Text == "marker";
     }));
     const QList<QByteArray> pieces = bob->TextsFrom("Host", "#quillo");
     ASSERT_EQ(pieces.size(), 2);
@@ -103,7 +103,7 @@ TEST_F(IrcBridgeChat, AListingStoppedByTheHostSaysNothingMoreThanItHadSaid)
     // A line said after the listing is the sign that everything before it has arrived.
     t.chat.SayLine(ChatModeRoom, {}, u"next"_s);
     ASSERT_TRUE(bob->WaitFor([](const QList<ReceivedPrivmsg>& got) {
-        return !got.isEmpty() && got.last().text == "next";
+        return !got.isEmpty() && got.last().Text == "next";
     })) << bridge->Log().toStdString();
     EXPECT_EQ(bob->TextsFrom("Host"),
               (QList<QByteArray>{"o=o Scores o=o", "P20 has 0 points", "next"}));

@@ -95,8 +95,8 @@ TEST_P(IrcBridgeDelivery, SixtyLongLinesAtVeryFastArriveWholeInOrderAsTheConsole
         << bridge->Log().toStdString();
     QList<QByteArray> expected;
     for (const RecordingChatClient::Said& line : t.recorder.Lines) {
-        EXPECT_EQ(line.status, "0") << line.text.left(20).constData();
-        expected.append(line.text);
+        EXPECT_EQ(line.Status, "0") << line.Text.left(20).constData();
+        expected.append(line.Text);
     }
     ASSERT_EQ(expected.size(), 60);
     EXPECT_EQ(expected[1].size(), 400);

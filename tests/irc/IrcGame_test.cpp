@@ -125,9 +125,9 @@ TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRe
     TestConsole& t = *table;
     Console& c = t.console;
     ASSERT_TRUE(SetDefaults(c));
-    c.settings.LogFile = t.path(u"Quillo.log"_s);
-    c.settings.PlayersFile = t.path(u"QOPlayers.txt"_s);
-    c.settings.MonthlyFile = t.path(u"QOPMarch03.txt"_s);
+    c.settings.LogFile = t.Path(u"Quillo.log"_s);
+    c.settings.PlayersFile = t.Path(u"QOPlayers.txt"_s);
+    c.settings.MonthlyFile = t.Path(u"QOPMarch03.txt"_s);
     const auto click = [&] {
         cmdSay_Click(c);
         EXPECT_FALSE(t.toolkit.Hourglass) << "the busy lock was not released";
@@ -136,7 +136,7 @@ TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRe
     const auto delivered = [&] {
         qsizetype said = 0;
         for (const RecordingChatClient::Said& line : recorder->Lines)
-            said += line.mode == ChatModeRoom ? 1 : 0;
+            said += line.Mode == ChatModeRoom ? 1 : 0;
         for (qsizetype i = 0; i < Nicks.size(); ++i) {
             if (!players[i].WaitFor(
                     [&](const auto&) {
@@ -229,11 +229,11 @@ TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRe
     QList<QByteArray> channel;
     QList<QList<QByteArray>> esps(Nicks.size());
     for (const RecordingChatClient::Said& line : recorder->Lines) {
-        EXPECT_EQ(line.status, "0") << line.text.constData();
-        if (line.mode == ChatModeRoom)
-            channel.append(OnIrc(line.text));
+        EXPECT_EQ(line.Status, "0") << line.Text.constData();
+        if (line.Mode == ChatModeRoom)
+            channel.append(OnIrc(line.Text));
         else
-            esps[Nicks.indexOf(line.target)].append(OnIrc(line.text));
+            esps[Nicks.indexOf(line.Target)].append(OnIrc(line.Text));
     }
     for (qsizetype i = 0; i < Nicks.size(); ++i) {
         SCOPED_TRACE(Nicks[i].constData());

@@ -14,7 +14,7 @@ bool Has(const QList<ReceivedPrivmsg>& received, const QByteArray& from, const Q
          const QByteArray& text)
 {
     for (const ReceivedPrivmsg& message : received) {
-        if (message.from == from && message.target == target && message.text == text)
+        if (message.From == from && message.Target == target && message.Text == text)
             return true;
     }
     return false;

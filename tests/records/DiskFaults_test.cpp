@@ -91,7 +91,7 @@ TEST(DiskFaults, AReadOnlyFolderKeepsEveryFileWholeAndEachSaveIsShown)
     ScratchDisk disk;
     if (!disk.Mounted())
         GTEST_SKIP() << "no right to mount a scratch disk here";
-    DiskConsole t(disk.path());
+    DiskConsole t(disk.Path());
     ASSERT_TRUE(t.saveAll(3, u"first"_s, 10.0f));
     const QList<QByteArray> before = t.files();
     ASSERT_TRUE(before[1].contains("first"));
@@ -110,7 +110,7 @@ TEST(DiskFaults, AReadOnlyFolderKeepsEveryFileWholeAndEachSaveIsShown)
         t.toolkit.Boxes[0].Text.endsWith(u"\nError with file "_s + t.console.settings.PlayersFile));
 
     // The old files still read, and once the folder takes writes again so do the saves.
-    DiskConsole reader(disk.path());
+    DiskConsole reader(disk.Path());
     EXPECT_TRUE(SetDefaults(reader.console));
     EXPECT_EQ(reader.console.settings.Delay, SpeedSlow);
     ASSERT_TRUE(disk.SetReadOnly(false));
@@ -126,7 +126,7 @@ TEST(DiskFaults, AFullDiskKeepsEveryFileWholeAndSavingResumesWhenThereIsRoom)
     ScratchDisk disk(64 * 1024);
     if (!disk.Mounted())
         GTEST_SKIP() << "no right to mount a scratch disk here";
-    DiskConsole t(disk.path());
+    DiskConsole t(disk.Path());
     ASSERT_TRUE(t.saveAll(3, u"first"_s, 10.0f));
     const QList<QByteArray> before = t.files();
 
@@ -135,7 +135,7 @@ TEST(DiskFaults, AFullDiskKeepsEveryFileWholeAndSavingResumesWhenThereIsRoom)
     EXPECT_FALSE(t.saveAll(7, QString(3000, u'x'), 5.0f));
     t.expectSaveFailuresShown();
     EXPECT_EQ(t.files(), before);
-    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files).size(), 4) << "no temporary file left";
+    EXPECT_EQ(QDir(disk.Path()).entryList(QDir::Files).size(), 4) << "no temporary file left";
 
     disk.Empty();
     t.toolkit.Boxes.clear();

@@ -119,9 +119,9 @@ TEST(GameLog, FailuresAreShownAndTheGameGoesOn)
 {
     LogConsole t;
     // A regular file where the folder should be: nothing under it can be created.
-    WriteBytes(t.path(u"blocked"_s), "x");
-    t.console.settings.LogFile = t.path(u"blocked/Quillo.log"_s);
-    t.console.settings.PlayersFile = t.path(u"blocked/QOPlayers.txt"_s);
+    WriteBytes(t.Path(u"blocked"_s), "x");
+    t.console.settings.LogFile = t.Path(u"blocked/Quillo.log"_s);
+    t.console.settings.PlayersFile = t.Path(u"blocked/QOPlayers.txt"_s);
 
     StartGameLog(t.console);
     t.console.game.RoundState = RoundDrawPlayer;

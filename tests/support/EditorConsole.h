@@ -14,6 +14,6 @@ struct EditorConsole : TestConsole
 {
     EditorConsole();
 
-    MacroRecord& macro(int slot);
-    QStringList filesInFolder() const;
+    MacroRecord& Macro(int slot);
+    QStringList FilesInFolder() const;
 };

@@ -12,18 +12,18 @@
 
 GameTable::GameTable()
 {
-    console.settings.LogFile = path(QStringLiteral("Quillo.log"));
-    console.settings.PlayersFile = path(QStringLiteral("QOPlayers.txt"));
-    console.settings.MonthlyFile = path(QStringLiteral("QOPMarch03.txt"));
+    console.settings.LogFile = Path(QStringLiteral("Quillo.log"));
+    console.settings.PlayersFile = Path(QStringLiteral("QOPlayers.txt"));
+    console.settings.MonthlyFile = Path(QStringLiteral("QOPMarch03.txt"));
 }
 
-void GameTable::click()
+void GameTable::Click()
 {
     cmdSay_Click(console);
     EXPECT_FALSE(toolkit.Hourglass) << "the busy lock was not released";
 }
 
-QStringList GameTable::newLines()
+QStringList GameTable::NewLines()
 {
     const QStringList all = room.SaidLines();
     const QStringList fresh = all.mid(seen);
@@ -39,19 +39,19 @@ static QByteArray fileBytes(const QString& path)
     return file.readAll();
 }
 
-QByteArray GameTable::logBytes() const
+QByteArray GameTable::LogBytes() const
 {
     return fileBytes(console.settings.LogFile);
 }
 
-QByteArray GameTable::playersBytes() const
+QByteArray GameTable::PlayersBytes() const
 {
     return fileBytes(console.settings.PlayersFile);
 }
 
-void GameTable::openWith(const QStringList& players)
+void GameTable::OpenWith(const QStringList& players)
 {
-    click();
+    Click();
     console.settings.Confirm = false;
     BeginBusy(console);
     for (const QString& name : players)
@@ -60,10 +60,10 @@ void GameTable::openWith(const QStringList& players)
     ShowRoster(console);
     EndBusy(console);
     console.settings.Confirm = true;
-    newLines();
+    NewLines();
 }
 
-void GameTable::drawOnly(const QString& name)
+void GameTable::DrawOnly(const QString& name)
 {
     // Everyone else looks drawn for this one draw, then gets their own flag back.
     GameState& g = console.game;
@@ -73,7 +73,7 @@ void GameTable::drawOnly(const QString& name)
         drawn.push_back(p.Drawn);
         p.Drawn = p.Name != name;
     }
-    click();
+    Click();
     for (int i = 1; i <= g.PlayerCount; ++i) {
         PlayerRecord& p = g.PlayerTable[static_cast<std::size_t>(i)];
         if (p.Name != name)

@@ -11,15 +11,15 @@ struct GameTable : TestConsole
 {
     GameTable();
 
-    void click();           // the main button, with the hourglass checked to be off again
-    QStringList newLines(); // lines said in the room since the last call
-    QByteArray logBytes() const;
-    QByteArray playersBytes() const;
+    void Click();           // the main button, with the hourglass checked to be off again
+    QStringList NewLines(); // lines said in the room since the last call
+    QByteArray LogBytes() const;
+    QByteArray PlayersBytes() const;
 
     // Opens the game and registers the players, without confirmations.
-    void openWith(const QStringList& players);
+    void OpenWith(const QStringList& players);
     // Draws until the named player is current (the others are marked drawn meanwhile).
-    void drawOnly(const QString& name);
+    void DrawOnly(const QString& name);
 
     qsizetype seen = 0;
 };

@@ -43,12 +43,12 @@ bool ScratchDisk::Mounted() const
     return mounted_;
 }
 
-QString ScratchDisk::path() const
+QString ScratchDisk::Path() const
 {
     return folder_.path();
 }
 
-QString ScratchDisk::path(const QString& fileName) const
+QString ScratchDisk::Path(const QString& fileName) const
 {
     return QDir(folder_.path()).filePath(fileName);
 }
@@ -71,7 +71,7 @@ bool ScratchDisk::SetReadOnly(bool readOnly)
 
 void ScratchDisk::Fill()
 {
-    QFile filler(path(FillerName));
+    QFile filler(Path(FillerName));
     if (!filler.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return;
     // Big pieces first, then single bytes into what is left of the last block.
@@ -84,5 +84,5 @@ void ScratchDisk::Fill()
 
 void ScratchDisk::Empty()
 {
-    QFile::remove(path(FillerName));
+    QFile::remove(Path(FillerName));
 }

@@ -18,8 +18,8 @@ public:
     ScratchDisk& operator=(const ScratchDisk&) = delete;
 
     bool Mounted() const;
-    QString path() const;
-    QString path(const QString& fileName) const;
+    QString Path() const;
+    QString Path(const QString& fileName) const;
 
     bool SetReadOnly(bool readOnly);
     // Writes a filler file until the disk refuses another byte; Empty removes it again.

@@ -13,7 +13,7 @@ TestConsole::TestConsole(ChatClient& client, ChatLimits limits)
     chat.DapiRegister();
 }
 
-QString TestConsole::path(const QString& fileName) const
+QString TestConsole::Path(const QString& fileName) const
 {
     return QDir(folder.path()).filePath(fileName);
 }

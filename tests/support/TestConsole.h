@@ -17,7 +17,7 @@ struct TestConsole
     // room is then left unused.
     explicit TestConsole(ChatClient& client, ChatLimits limits = {200, 2000});
 
-    QString path(const QString& fileName) const;
+    QString Path(const QString& fileName) const;
 
     QTemporaryDir folder;
     PracticeRoom room;

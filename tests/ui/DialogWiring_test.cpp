@@ -28,10 +28,10 @@ QWidget* topLevel(const QString& name)
 TEST(DialogWiring, SettingsAndEditMacrosTakeThePlaceOfTheConsoleUntilClosed)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& console = t.window();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& console = t.Window();
 
-    t.action(u"mnuSettings"_s)->trigger();
+    t.Action(u"mnuSettings"_s)->trigger();
     QPointer<QWidget> settings = topLevel(u"frmSettings"_s);
     ASSERT_NE(settings, nullptr);
     EXPECT_FALSE(console.isVisible());
@@ -39,10 +39,10 @@ TEST(DialogWiring, SettingsAndEditMacrosTakeThePlaceOfTheConsoleUntilClosed)
     settings->close();
     EXPECT_TRUE(console.isVisible());
     EXPECT_EQ(t.TheConsole().settings.RegChar, u"#"_s);
-    EXPECT_TRUE(t.settingsText().contains(u"\r\nRegChar=#\r\n"_s));
+    EXPECT_TRUE(t.SettingsText().contains(u"\r\nRegChar=#\r\n"_s));
     EXPECT_TRUE(WaitUntil([&] { return settings.isNull(); }));
 
-    t.action(u"mnuEditMacros"_s)->trigger();
+    t.Action(u"mnuEditMacros"_s)->trigger();
     QPointer<QWidget> editor = topLevel(u"frmMacro"_s);
     ASSERT_NE(editor, nullptr);
     EXPECT_FALSE(console.isVisible());
@@ -56,15 +56,15 @@ TEST(DialogWiring, SettingsAndEditMacrosTakeThePlaceOfTheConsoleUntilClosed)
 TEST(DialogWiring, TheConsoleComesBackWhereItStoodBeforeEachDialog)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& console = t.window();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& console = t.Window();
     console.move(210, 140);
     const QPoint stood = console.pos();
 
     for (const auto& [item, dialog] :
          {std::pair{u"mnuSettings"_s, u"frmSettings"_s},
           std::pair{u"mnuEditMacros"_s, u"frmMacro"_s}, std::pair{u"mnuAbout"_s, u"frmAbout"_s}}) {
-        t.action(item)->trigger();
+        t.Action(item)->trigger();
         QPointer<QWidget> open = topLevel(dialog);
         ASSERT_NE(open, nullptr) << dialog.toStdString();
         ASSERT_FALSE(console.isVisible());
@@ -79,5 +79,5 @@ TEST(DialogWiring, TheConsoleComesBackWhereItStoodBeforeEachDialog)
     // The next shutdown keeps that place.
     console.close();
     const int left = stood.x() * 1440 / console.logicalDpiX();
-    EXPECT_TRUE(t.settingsText().contains(u"\r\nLeft= %1 \r\n"_s.arg(left)));
+    EXPECT_TRUE(t.SettingsText().contains(u"\r\nLeft= %1 \r\n"_s.arg(left)));
 }

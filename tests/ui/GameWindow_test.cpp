@@ -29,34 +29,34 @@ struct Host
 
     void say()
     {
-        QTest::mouseClick(t.find<QPushButton>(u"cmdSay"_s), Qt::LeftButton);
+        QTest::mouseClick(t.Find<QPushButton>(u"cmdSay"_s), Qt::LeftButton);
     }
     void macro(int i)
     {
-        QTest::mouseClick(t.find<QWidget>(u"txtButton(%1)"_s.arg(i)), Qt::LeftButton);
+        QTest::mouseClick(t.Find<QWidget>(u"txtButton(%1)"_s.arg(i)), Qt::LeftButton);
     }
     void card(int box, const QString& text)
     {
-        t.find<QComboBox>(u"cmbStart(%1)"_s.arg(box))->setCurrentText(text);
+        t.Find<QComboBox>(u"cmbStart(%1)"_s.arg(box))->setCurrentText(text);
     }
     void wager(const QString& text)
     {
-        auto* box = t.find<QLineEdit>(u"txtWager"_s);
+        auto* box = t.Find<QLineEdit>(u"txtWager"_s);
         box->selectAll();
         QTest::keyClicks(box, text);
     }
     void guess(bool higher)
     {
-        QTest::mouseClick(t.find<QRadioButton>(higher ? u"optHigher"_s : u"optLower"_s),
+        QTest::mouseClick(t.Find<QRadioButton>(higher ? u"optHigher"_s : u"optLower"_s),
                           Qt::LeftButton);
     }
     QString player() const
     {
-        return t.find<QLineEdit>(u"txtPlayer"_s)->text();
+        return t.Find<QLineEdit>(u"txtPlayer"_s)->text();
     }
     QString caption() const
     {
-        return t.find<QPushButton>(u"cmdSay"_s)->text();
+        return t.Find<QPushButton>(u"cmdSay"_s)->text();
     }
 };
 
@@ -70,19 +70,19 @@ QStringList chatLines(const PracticeRoom& room)
 TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     t.TheConsole().settings.Delay = SpeedVeryFast;
     Host host{t};
 
     host.say(); // the opening
     EXPECT_EQ(host.caption(), u"Draw Player"_s);
-    EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled()); // nobody registered yet
+    EXPECT_FALSE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled()); // nobody registered yet
     host.macro(9);                                               // Call for Regs
     for (const QString& name : {u"Cy"_s, u"Ann"_s, u"Bob"_s})
         t.room.Esp(name, u"$"_s);
     host.macro(10); // Get Regs
-    EXPECT_EQ(t.find<QListWidget>(u"lstPlayers"_s)->count(), 3);
-    EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
+    EXPECT_EQ(t.Find<QListWidget>(u"lstPlayers"_s)->count(), 3);
+    EXPECT_TRUE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled());
 
     QStringList expected{u"Host: "_s + OpeningBanner(),
                          u"Host: "_s + VersionLine(),
@@ -107,7 +107,7 @@ TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
         host.card(1, u"K"_s);
         host.say(); // Say Results: a win
         host.say(); // Ask for Wager on the K
-        QTest::mouseClick(t.find<QCheckBox>(u"chkAll"_s), Qt::LeftButton);
+        QTest::mouseClick(t.Find<QCheckBox>(u"chkAll"_s), Qt::LeftButton);
         host.guess(false);
         host.say();
         host.card(2, u"A"_s);
@@ -127,7 +127,7 @@ TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
                      u"Host: awwww  "_s + p + u" loses "_s + won + u" points"_s,
                      u"Host: "_s + p + u" has 0 points.  Thanks for playing"_s};
     }
-    EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled()); // everyone has played
+    EXPECT_FALSE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled()); // everyone has played
     EXPECT_EQ(host.player(), u"(no players)"_s);
 
     host.macro(8); // Scores: all at 0, so the name order stands, said from the end
@@ -140,10 +140,10 @@ TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
 TEST(GameWindow, EscStopsTheScoresWhileTheyAreSaid)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     t.TheConsole().settings.Delay = SpeedVeryFast;
     t.TheConsole().settings.Confirm = false;
-    MainWindow& w = t.window();
+    MainWindow& w = t.Window();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     Host host{t};
@@ -171,7 +171,7 @@ TEST(GameWindow, EscStopsTheScoresWhileTheyAreSaid)
     EXPECT_EQ(focusAtEsc, u"Command2"_s);
     EXPECT_EQ(t.room.SaidLines().size(), saidAtEsc);
     EXPECT_LT(saidAtEsc, before + 14);
-    EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled()); // the lock is released
+    EXPECT_TRUE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled()); // the lock is released
 
     host.macro(8); // the next listing is whole
     EXPECT_EQ(t.room.SaidLines().size(), saidAtEsc + 14);
@@ -180,9 +180,9 @@ TEST(GameWindow, EscStopsTheScoresWhileTheyAreSaid)
 TEST(GameWindow, LettersInTheWagerBoxStopTheClickOfTheMainButton)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     t.TheConsole().settings.Delay = SpeedVeryFast;
-    MainWindow& w = t.window();
+    MainWindow& w = t.Window();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     Host host{t};
@@ -196,15 +196,15 @@ TEST(GameWindow, LettersInTheWagerBoxStopTheClickOfTheMainButton)
     const qsizetype said = t.room.SaidLines().size();
 
     host.guess(true);
-    auto* wager = t.find<QLineEdit>(u"txtWager"_s);
+    auto* wager = t.Find<QLineEdit>(u"txtWager"_s);
     wager->setFocus();
     ASSERT_TRUE(WaitUntil([&] { return wager->hasFocus(); }));
     host.wager(u"lots"_s);
     host.say(); // the main button takes the focus from the box first
 
     ASSERT_FALSE(t.boxes.isEmpty());
-    EXPECT_EQ(t.boxes.last().text, u"Wager must be a number"_s);
-    EXPECT_EQ(t.boxes.last().title, u"Wager"_s);
+    EXPECT_EQ(t.boxes.last().Text, u"Wager must be a number"_s);
+    EXPECT_EQ(t.boxes.last().Title, u"Wager"_s);
     EXPECT_EQ(wager->text(), u"10"_s);
     EXPECT_EQ(host.caption(), u"Say Wager"_s); // the click did not happen
     EXPECT_EQ(t.room.SaidLines().size(), said);
@@ -217,23 +217,23 @@ TEST(GameWindow, LettersInTheWagerBoxStopTheClickOfTheMainButton)
 TEST(GameWindow, PopUpItemsDeleteAPlayerSayAScoreAndFixTheCard)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     t.TheConsole().settings.Delay = SpeedVeryFast;
     Host host{t};
     host.say();
     t.room.Esp(u"Ann"_s, u"$"_s);
     t.room.Esp(u"Bob"_s, u"$"_s);
     host.macro(10);
-    auto* list = t.find<QListWidget>(u"lstPlayers"_s);
+    auto* list = t.Find<QListWidget>(u"lstPlayers"_s);
     ASSERT_EQ(list->count(), 2);
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(1)).center());
-    t.action(u"mnuPSayScore"_s)->trigger();
+    t.Action(u"mnuPSayScore"_s)->trigger();
     EXPECT_EQ(t.room.SaidLines().last(), u"Bob has 10 points"_s);
-    t.action(u"mnuPDelete"_s)->trigger();
+    t.Action(u"mnuPDelete"_s)->trigger();
     EXPECT_EQ(list->count(), 1);
-    EXPECT_EQ(t.find<QWidget>(u"lblPlayerCnt"_s)->property("text").toString(), u"1"_s);
+    EXPECT_EQ(t.Find<QWidget>(u"lblPlayerCnt"_s)->property("text").toString(), u"1"_s);
 
     host.say(); // Ann is drawn
     host.card(0, u"5"_s);
@@ -244,14 +244,14 @@ TEST(GameWindow, PopUpItemsDeleteAPlayerSayAScoreAndFixTheCard)
     host.card(1, u"9"_s);
     host.say();
     ASSERT_EQ(t.TheConsole().game.Current().Score, 14.0f);
-    t.action(u"mnuFixCard"_s)->trigger();
+    t.Action(u"mnuFixCard"_s)->trigger();
     EXPECT_EQ(t.room.SaidLines().last(), u"Fixing Card"_s);
     EXPECT_EQ(host.caption(), u"Say Results"_s);
-    EXPECT_TRUE(t.find<QComboBox>(u"cmbStart(1)"_s)->isEnabled());
+    EXPECT_TRUE(t.Find<QComboBox>(u"cmbStart(1)"_s)->isEnabled());
     host.card(1, u"3"_s);
     host.say();
     EXPECT_EQ(t.TheConsole().game.Current().Score, 6.0f);
 
-    t.action(u"mnuFix"_s)->trigger(); // at "Ask for Wager": no wager to fix
+    t.Action(u"mnuFix"_s)->trigger(); // at "Ask for Wager": no wager to fix
     EXPECT_EQ(host.caption(), u"Ask for Wager"_s);
 }

@@ -138,8 +138,8 @@ void ExpectWholeNumbersWithEveryFace(const QList<MacroButton*>& buttons)
 TEST(MacroButton, EveryNumberShowsWholeInTheConsoleAndTheEditorWithEveryInstalledFace)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    const QList<MacroButton*> console = Buttons(t.window());
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    const QList<MacroButton*> console = Buttons(t.Window());
     ASSERT_EQ(console.size(), 20);
     EXPECT_EQ(console[19]->width(), 17); // the console's narrow boxes, ten to a row
     ExpectWholeNumbersWithEveryFace(console);

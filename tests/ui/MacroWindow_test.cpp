@@ -175,7 +175,7 @@ TEST(MacroWindow, ClosingWithChangesAndNoFileOpensSaveAsAndCancellingStillCloses
     EXPECT_FALSE(e.window->isVisible());
     EXPECT_TRUE(e.console.isVisible());
     EXPECT_EQ(e.t.console.macros[1].Name, u"Hello!"_s);
-    EXPECT_TRUE(QFile(e.t.path(u"quillo.ini"_s)).exists());
+    EXPECT_TRUE(QFile(e.t.Path(u"quillo.ini"_s)).exists());
 }
 
 TEST(MacroWindow, NewAndOpenAskWithTheirOwnTitlesAndCancelChangesNothing)
@@ -200,7 +200,7 @@ TEST(MacroWindow, NewAndOpenAskWithTheirOwnTitlesAndCancelChangesNothing)
 TEST(MacroWindow, AfterOpenOnlyButtonOneIsLitAndItsBoxesTakeTyping)
 {
     EditorWindow e;
-    const QString file = e.t.path(u"set.txt"_s);
+    const QString file = e.t.Path(u"set.txt"_s);
     {
         QFile out(file);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly));

@@ -35,12 +35,12 @@ QString MacroButtonName(int i)
 TEST(MainWindow, OpensWithEveryNamedControlInItsDesignState)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
     EXPECT_EQ(w.objectName(), u"frmMain"_s);
     EXPECT_EQ(w.minimumSize(), w.maximumSize()); // fixed size
     for (int i = 0; i < 7; ++i) {
-        auto* card = t.find<QComboBox>(u"cmbStart(%1)"_s.arg(i));
+        auto* card = t.Find<QComboBox>(u"cmbStart(%1)"_s.arg(i));
         ASSERT_NE(card, nullptr) << i;
         EXPECT_TRUE(card->isEditable());
         EXPECT_EQ(card->count(), 13);
@@ -49,70 +49,70 @@ TEST(MainWindow, OpensWithEveryNamedControlInItsDesignState)
         EXPECT_EQ(card->currentText(), QString());
     }
     for (int i = 1; i <= 20; ++i) {
-        auto* button = t.find<QLineEdit>(MacroButtonName(i));
+        auto* button = t.Find<QLineEdit>(MacroButtonName(i));
         ASSERT_NE(button, nullptr) << i;
         EXPECT_EQ(button->text(), QString::number(i));
         EXPECT_TRUE(button->isReadOnly());
     }
-    EXPECT_EQ(t.find<QPushButton>(u"cmdSay"_s)->text(), u"Start"_s);
-    EXPECT_EQ(t.find<QGroupBox>(u"fraWager"_s)->title(), u"Wager"_s);
-    EXPECT_EQ(t.find<QCheckBox>(u"chkAll"_s)->text(), u"All?"_s);
-    EXPECT_EQ(t.find<QPushButton>(u"Command2"_s)->text(), u"dummy"_s);
+    EXPECT_EQ(t.Find<QPushButton>(u"cmdSay"_s)->text(), u"Start"_s);
+    EXPECT_EQ(t.Find<QGroupBox>(u"fraWager"_s)->title(), u"Wager"_s);
+    EXPECT_EQ(t.Find<QCheckBox>(u"chkAll"_s)->text(), u"All?"_s);
+    EXPECT_EQ(t.Find<QPushButton>(u"Command2"_s)->text(), u"dummy"_s);
     for (const QString& name :
          {u"fraCurrent"_s, u"txtPlayer"_s, u"lstPlayers"_s, u"optHigher"_s, u"optLower"_s,
           u"Frame1"_s, u"txtMacroGuide"_s, u"Label1"_s, u"lblPlayerCnt"_s})
-        EXPECT_NE(t.find<QWidget>(name), nullptr) << name.toStdString();
+        EXPECT_NE(t.Find<QWidget>(name), nullptr) << name.toStdString();
 
     // The bar holds File, Options and About; the three pop-ups are not on it.
     QStringList bar;
     for (QAction* item : w.menuBar()->actions())
         bar.append(item->text());
     EXPECT_EQ(bar, (QStringList{u"&File"_s, u"&Options"_s, u"&About"_s}));
-    EXPECT_EQ(t.action(u"mnuExit"_s)->shortcut(), QKeySequence(u"Ctrl+X"_s));
-    EXPECT_EQ(t.action(u"mnuRecover"_s)->shortcut(), QKeySequence(u"Ctrl+R"_s));
+    EXPECT_EQ(t.Action(u"mnuExit"_s)->shortcut(), QKeySequence(u"Ctrl+X"_s));
+    EXPECT_EQ(t.Action(u"mnuRecover"_s)->shortcut(), QKeySequence(u"Ctrl+R"_s));
     for (const QString& name : {u"mnuPlayer"_s, u"mnuWager"_s, u"mnuCard"_s})
-        EXPECT_FALSE(t.find<QMenu>(name)->isVisible());
+        EXPECT_FALSE(t.Find<QMenu>(name)->isVisible());
 }
 
 TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
     t.TheConsole().game.RoundState = RoundAskForWager;
     w.Run(BeginBusy);
 
-    EXPECT_FALSE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
-    EXPECT_FALSE(t.find<QMenu>(u"mnuOptions"_s)->menuAction()->isEnabled());
-    EXPECT_FALSE(t.action(u"mnuAbout"_s)->isEnabled());
-    EXPECT_FALSE(t.action(u"mnuRecover"_s)->isEnabled()); // Ctrl+R is locked out too
-    EXPECT_FALSE(t.action(u"mnuExit"_s)->isEnabled());
-    EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
+    EXPECT_FALSE(t.Find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
+    EXPECT_FALSE(t.Find<QMenu>(u"mnuOptions"_s)->menuAction()->isEnabled());
+    EXPECT_FALSE(t.Action(u"mnuAbout"_s)->isEnabled());
+    EXPECT_FALSE(t.Action(u"mnuRecover"_s)->isEnabled()); // Ctrl+R is locked out too
+    EXPECT_FALSE(t.Action(u"mnuExit"_s)->isEnabled());
+    EXPECT_FALSE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled());
     for (int i = 1; i <= 20; ++i)
-        EXPECT_FALSE(t.find<QWidget>(MacroButtonName(i))->isEnabled()) << i;
+        EXPECT_FALSE(t.Find<QWidget>(MacroButtonName(i))->isEnabled()) << i;
     ASSERT_NE(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    EXPECT_EQ(w.focusWidget(), t.find<QWidget>(u"Command2"_s));
+    EXPECT_EQ(w.focusWidget(), t.Find<QWidget>(u"Command2"_s));
     // The cards, the wager panel and the list stay in the host's hands.
-    EXPECT_TRUE(t.find<QWidget>(u"cmbStart(2)"_s)->isEnabled());
-    EXPECT_TRUE(t.find<QWidget>(u"txtWager"_s)->isEnabled());
-    EXPECT_TRUE(t.find<QWidget>(u"lstPlayers"_s)->isEnabled());
+    EXPECT_TRUE(t.Find<QWidget>(u"cmbStart(2)"_s)->isEnabled());
+    EXPECT_TRUE(t.Find<QWidget>(u"txtWager"_s)->isEnabled());
+    EXPECT_TRUE(t.Find<QWidget>(u"lstPlayers"_s)->isEnabled());
 
     w.Run(EndBusy);
-    EXPECT_TRUE(t.find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
-    EXPECT_TRUE(t.action(u"mnuAbout"_s)->isEnabled());
-    EXPECT_TRUE(t.action(u"mnuRecover"_s)->isEnabled());
-    EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
-    EXPECT_TRUE(t.find<QWidget>(MacroButtonName(20))->isEnabled());
+    EXPECT_TRUE(t.Find<QMenu>(u"mnuFile"_s)->menuAction()->isEnabled());
+    EXPECT_TRUE(t.Action(u"mnuAbout"_s)->isEnabled());
+    EXPECT_TRUE(t.Action(u"mnuRecover"_s)->isEnabled());
+    EXPECT_TRUE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled());
+    EXPECT_TRUE(t.Find<QWidget>(MacroButtonName(20))->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(MainWindow, TheChatClientsLinkStateShowsInALineAtTheFootOnceReported)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
-    auto* line = t.find<QLabel>(u"lblLinkState"_s);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
+    auto* line = t.Find<QLabel>(u"lblLinkState"_s);
     ASSERT_NE(line, nullptr);
     EXPECT_FALSE(line->isVisible()); // the practice room reports none: the design's window
     EXPECT_EQ(w.centralWidget()->size(), QSize(ClientWidth, ClientHeight));
@@ -129,29 +129,29 @@ TEST(MainWindow, TheChatClientsLinkStateShowsInALineAtTheFootOnceReported)
     t.session.Chat().OnNotify("Host_", 3, "Players now ESP Host_");
     EXPECT_EQ(line->toolTip(), u"Players now ESP Host_"_s);
     t.TheConsole().macros[1].Text = u"Send your ESP to %host%\r\n"_s;
-    QTest::mouseClick(t.find<QWidget>(MacroButtonName(1)), Qt::LeftButton);
+    QTest::mouseClick(t.Find<QWidget>(MacroButtonName(1)), Qt::LeftButton);
     EXPECT_EQ(t.room.SaidLines().last(), u"Send your ESP to Host_"_s);
 }
 
 TEST(MainWindow, EndBusyLeavesNoPlayersWhenEveryoneHasBeenDrawn)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
     GameState& g = t.TheConsole().game;
     g.RoundState = RoundDrawPlayer;
     g.PlayerCount = 2;
     g.DrawnCount = 1;
     w.Run(BeginBusy);
     w.Run(EndBusy);
-    EXPECT_TRUE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled()); // one still undrawn
+    EXPECT_TRUE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled()); // one still undrawn
 
     g.DrawnCount = 2;
     g.CurrentPlayer = 2;
     w.Run(BeginBusy);
     w.Run(EndBusy);
-    EXPECT_FALSE(t.find<QPushButton>(u"cmdSay"_s)->isEnabled());
-    EXPECT_EQ(t.find<QLineEdit>(u"txtPlayer"_s)->text(), u"(no players)"_s);
+    EXPECT_FALSE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled());
+    EXPECT_EQ(t.Find<QLineEdit>(u"txtPlayer"_s)->text(), u"(no players)"_s);
     EXPECT_EQ(g.CurrentPlayer, 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -159,12 +159,12 @@ TEST(MainWindow, EndBusyLeavesNoPlayersWhenEveryoneHasBeenDrawn)
 TEST(MainWindow, PopUpsOpenOnTheRightButtonOnlyAndThePlayerMenuOnlyForASelection)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
-    auto* list = t.find<QListWidget>(u"lstPlayers"_s);
-    auto* mnuPlayer = t.find<QMenu>(u"mnuPlayer"_s);
-    auto* mnuWager = t.find<QMenu>(u"mnuWager"_s);
-    auto* mnuCard = t.find<QMenu>(u"mnuCard"_s);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
+    auto* list = t.Find<QListWidget>(u"lstPlayers"_s);
+    auto* mnuPlayer = t.Find<QMenu>(u"mnuPlayer"_s);
+    auto* mnuWager = t.Find<QMenu>(u"mnuWager"_s);
+    auto* mnuCard = t.Find<QMenu>(u"mnuCard"_s);
     w.Run([](Console& c) { c.controls.lstPlayers.Rows = {u"Ann"_s, u"Bob"_s}; });
     const QPoint onBob = list->visualItemRect(list->item(1)).center();
 
@@ -180,8 +180,8 @@ TEST(MainWindow, PopUpsOpenOnTheRightButtonOnlyAndThePlayerMenuOnlyForASelection
     EXPECT_TRUE(mnuPlayer->isVisible());
     mnuPlayer->hide();
 
-    auto* fraWager = t.find<QWidget>(u"fraWager"_s);
-    auto* fraCurrent = t.find<QWidget>(u"fraCurrent"_s);
+    auto* fraWager = t.Find<QWidget>(u"fraWager"_s);
+    auto* fraCurrent = t.Find<QWidget>(u"fraCurrent"_s);
     QTest::mouseClick(fraWager, Qt::LeftButton, {}, QPoint(150, 60));
     QTest::mouseClick(fraCurrent, Qt::LeftButton, {}, QPoint(100, 40));
     EXPECT_FALSE(mnuWager->isVisible());
@@ -199,19 +199,19 @@ TEST(MainWindow, PopUpsOpenOnTheRightButtonOnlyAndThePlayerMenuOnlyForASelection
 TEST(MainWindow, MacroHintFollowsTheMouseAndTheBareFrameClearsIt)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     t.TheConsole().macros[3].Name = u"Welcome"_s;
     t.TheConsole().macros[4].Name = u"Rules"_s;
-    auto* guide = t.find<QLineEdit>(u"txtMacroGuide"_s);
-    auto* frame = t.find<QWidget>(u"Frame1"_s);
+    auto* guide = t.Find<QLineEdit>(u"txtMacroGuide"_s);
+    auto* frame = t.Find<QWidget>(u"Frame1"_s);
 
-    QTest::mouseMove(t.find<QWidget>(MacroButtonName(3)));
+    QTest::mouseMove(t.Find<QWidget>(MacroButtonName(3)));
     EXPECT_EQ(guide->text(), u"Welcome"_s);
-    QTest::mouseMove(t.find<QWidget>(MacroButtonName(4)));
+    QTest::mouseMove(t.Find<QWidget>(MacroButtonName(4)));
     EXPECT_EQ(guide->text(), u"Rules"_s);
-    QTest::mouseMove(t.find<QWidget>(MacroButtonName(5))); // a slot without a name
+    QTest::mouseMove(t.Find<QWidget>(MacroButtonName(5))); // a slot without a name
     EXPECT_EQ(guide->text(), QString());
-    QTest::mouseMove(t.find<QWidget>(MacroButtonName(4)));
+    QTest::mouseMove(t.Find<QWidget>(MacroButtonName(4)));
     QTest::mouseMove(frame, QPoint(2, frame->height() - 2));
     EXPECT_EQ(guide->text(), QString());
     EXPECT_EQ(t.TheConsole().controls.txtMacroGuide.Text, QString());
@@ -220,27 +220,27 @@ TEST(MainWindow, MacroHintFollowsTheMouseAndTheBareFrameClearsIt)
 TEST(MainWindow, HostEditsReachTheStateAndTheStateReachesTheWidgets)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
     ConsoleState& c = t.TheConsole().controls;
 
-    auto* card = t.find<QComboBox>(u"cmbStart(3)"_s);
+    auto* card = t.Find<QComboBox>(u"cmbStart(3)"_s);
     card->setFocus();
     QTest::keyClicks(card, u"10"_s);
     EXPECT_EQ(c.cmbStart[3].Text, u"10"_s);
     card->setCurrentIndex(11); // picked from the list
     EXPECT_EQ(c.cmbStart[3].Text, u"K"_s);
 
-    auto* wager = t.find<QLineEdit>(u"txtWager"_s);
+    auto* wager = t.Find<QLineEdit>(u"txtWager"_s);
     wager->selectAll();
     QTest::keyClicks(wager, u"7"_s);
     EXPECT_EQ(c.txtWager.Text, u"7"_s);
-    QTest::mouseClick(t.find<QRadioButton>(u"optLower"_s), Qt::LeftButton);
+    QTest::mouseClick(t.Find<QRadioButton>(u"optLower"_s), Qt::LeftButton);
     EXPECT_TRUE(c.optLower.Checked);
-    QTest::mouseClick(t.find<QRadioButton>(u"optHigher"_s), Qt::LeftButton);
+    QTest::mouseClick(t.Find<QRadioButton>(u"optHigher"_s), Qt::LeftButton);
     EXPECT_TRUE(c.optHigher.Checked);
     EXPECT_FALSE(c.optLower.Checked);
-    QTest::mouseClick(t.find<QCheckBox>(u"chkAll"_s), Qt::LeftButton);
+    QTest::mouseClick(t.Find<QCheckBox>(u"chkAll"_s), Qt::LeftButton);
     EXPECT_TRUE(c.chkAll.Checked);
 
     // The logic clears both guesses, fills a card and disables it, and renames the button.
@@ -252,32 +252,32 @@ TEST(MainWindow, HostEditsReachTheStateAndTheStateReachesTheWidgets)
         s.cmdSay.Caption = u"Say Wager"_s;
         s.lblPlayerCnt.Caption = u"2"_s;
     });
-    EXPECT_FALSE(t.find<QRadioButton>(u"optHigher"_s)->isChecked());
-    EXPECT_FALSE(t.find<QRadioButton>(u"optLower"_s)->isChecked());
+    EXPECT_FALSE(t.Find<QRadioButton>(u"optHigher"_s)->isChecked());
+    EXPECT_FALSE(t.Find<QRadioButton>(u"optLower"_s)->isChecked());
     EXPECT_EQ(card->currentText(), u"Q"_s);
     EXPECT_FALSE(card->isEnabled());
-    EXPECT_EQ(t.find<QPushButton>(u"cmdSay"_s)->text(), u"Say Wager"_s);
-    EXPECT_EQ(t.find<QLabel>(u"lblPlayerCnt"_s)->text(), u"2"_s);
+    EXPECT_EQ(t.Find<QPushButton>(u"cmdSay"_s)->text(), u"Say Wager"_s);
+    EXPECT_EQ(t.Find<QLabel>(u"lblPlayerCnt"_s)->text(), u"2"_s);
     EXPECT_EQ(c.cmbStart[3].Text, u"Q"_s); // showing is not an edit
 }
 
 TEST(MainWindow, AWiredHandlerRunsOnTheClickAndItsStateIsShown)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
     int clicked = 0;
     w.OnMacroClick([&clicked](Console& c, int i) {
         clicked = i;
         c.controls.txtPlayer.Text = u"macro %1"_s.arg(i);
     });
-    QTest::mouseClick(t.find<QWidget>(MacroButtonName(12)), Qt::LeftButton);
+    QTest::mouseClick(t.Find<QWidget>(MacroButtonName(12)), Qt::LeftButton);
     EXPECT_EQ(clicked, 12);
-    EXPECT_EQ(t.find<QLineEdit>(u"txtPlayer"_s)->text(), u"macro 12"_s);
+    EXPECT_EQ(t.Find<QLineEdit>(u"txtPlayer"_s)->text(), u"macro 12"_s);
 
     w.Run(BeginBusy); // a disabled macro button does not react
     clicked = 0;
-    QTest::mouseClick(t.find<QWidget>(MacroButtonName(12)), Qt::LeftButton);
+    QTest::mouseClick(t.Find<QWidget>(MacroButtonName(12)), Qt::LeftButton);
     EXPECT_EQ(clicked, 0);
     w.Run(EndBusy);
 }
@@ -285,8 +285,8 @@ TEST(MainWindow, AWiredHandlerRunsOnTheClickAndItsStateIsShown)
 TEST(MainWindow, ARefusedWagerKeepsTheFocusAndSwallowsTheClickThatTookIt)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
     w.activateWindow();
     ASSERT_TRUE(WaitUntil([&w] { return w.isActiveWindow(); }));
     int checks = 0;
@@ -299,8 +299,8 @@ TEST(MainWindow, ARefusedWagerKeepsTheFocusAndSwallowsTheClickThatTookIt)
     });
     // The main button's own handler is wired: a click that happens opens the game.
     t.TheConsole().settings.Delay = SpeedVeryFast;
-    auto* wager = t.find<QLineEdit>(u"txtWager"_s);
-    auto* say = t.find<QPushButton>(u"cmdSay"_s);
+    auto* wager = t.Find<QLineEdit>(u"txtWager"_s);
+    auto* say = t.Find<QPushButton>(u"cmdSay"_s);
 
     wager->setFocus();
     wager->selectAll();
@@ -319,11 +319,11 @@ TEST(MainWindow, ARefusedWagerKeepsTheFocusAndSwallowsTheClickThatTookIt)
 TEST(MainWindow, CtrlXExitsFromTheWagerAndCardBoxesWithTheirTextWhole)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    auto* wager = t.find<QLineEdit>(u"txtWager"_s);
+    auto* wager = t.Find<QLineEdit>(u"txtWager"_s);
     wager->setFocus();
     wager->selectAll();
     QTest::keyClick(wager, Qt::Key_Delete, Qt::ShiftModifier); // cutting is still there
@@ -338,10 +338,10 @@ TEST(MainWindow, CtrlXExitsFromTheWagerAndCardBoxesWithTheirTextWhole)
 
     // An editable combo box hands its keys to the line edit inside it.
     UiConsole u;
-    ASSERT_EQ(u.start(), ConsoleSession::Outcome::Running);
-    u.window().activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&u.window()));
-    auto* card = u.find<QComboBox>(u"cmbStart(0)"_s);
+    ASSERT_EQ(u.Start(), ConsoleSession::Outcome::Running);
+    u.Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&u.Window()));
+    auto* card = u.Find<QComboBox>(u"cmbStart(0)"_s);
     card->setFocus();
     card->setEditText(u"K"_s);
     card->lineEdit()->selectAll();

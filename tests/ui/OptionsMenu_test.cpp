@@ -16,32 +16,32 @@ using namespace Qt::StringLiterals;
 TEST(OptionsMenu, ASpeedItemWritesTheDelayAtOnceAndChecksItselfAlone)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    t.action(u"mnuMedium"_s)->trigger();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    t.Action(u"mnuMedium"_s)->trigger();
     EXPECT_EQ(t.TheConsole().settings.Delay, SpeedMedium);
-    EXPECT_TRUE(t.settingsText().contains(u"\r\nDelay= 2 \r\n"_s));
-    EXPECT_TRUE(t.action(u"mnuMedium"_s)->isChecked());
-    EXPECT_FALSE(t.action(u"mnuVeryFast"_s)->isChecked());
-    EXPECT_FALSE(t.action(u"mnuFast"_s)->isChecked());
-    EXPECT_FALSE(t.action(u"mnuSlow"_s)->isChecked());
+    EXPECT_TRUE(t.SettingsText().contains(u"\r\nDelay= 2 \r\n"_s));
+    EXPECT_TRUE(t.Action(u"mnuMedium"_s)->isChecked());
+    EXPECT_FALSE(t.Action(u"mnuVeryFast"_s)->isChecked());
+    EXPECT_FALSE(t.Action(u"mnuFast"_s)->isChecked());
+    EXPECT_FALSE(t.Action(u"mnuSlow"_s)->isChecked());
 
     // The checked item chosen again stays checked and saves again.
-    QFile::remove(t.path(u"quillo.ini"_s));
-    t.action(u"mnuMedium"_s)->trigger();
-    EXPECT_TRUE(t.action(u"mnuMedium"_s)->isChecked());
-    EXPECT_TRUE(t.settingsText().contains(u"\r\nDelay= 2 \r\n"_s));
+    QFile::remove(t.Path(u"quillo.ini"_s));
+    t.Action(u"mnuMedium"_s)->trigger();
+    EXPECT_TRUE(t.Action(u"mnuMedium"_s)->isChecked());
+    EXPECT_TRUE(t.SettingsText().contains(u"\r\nDelay= 2 \r\n"_s));
 
-    t.action(u"mnuSlow"_s)->trigger();
-    EXPECT_TRUE(t.settingsText().contains(u"\r\nDelay= 3 \r\n"_s));
-    EXPECT_FALSE(t.action(u"mnuMedium"_s)->isChecked());
+    t.Action(u"mnuSlow"_s)->trigger();
+    EXPECT_TRUE(t.SettingsText().contains(u"\r\nDelay= 3 \r\n"_s));
+    EXPECT_FALSE(t.Action(u"mnuMedium"_s)->isChecked());
 }
 
 TEST(OptionsMenu, StayOnTopToggledTwiceReturnsAndWaitsForTheNextSave)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
-    QAction* onTop = t.action(u"mnuOnTop"_s);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
+    QAction* onTop = t.Action(u"mnuOnTop"_s);
     ASSERT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     const QPoint at = w.pos();
 
@@ -50,7 +50,7 @@ TEST(OptionsMenu, StayOnTopToggledTwiceReturnsAndWaitsForTheNextSave)
     EXPECT_TRUE(t.TheConsole().settings.OnTop);
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(QFile::exists(t.path(u"quillo.ini"_s))); // not written here
+    EXPECT_FALSE(QFile::exists(t.Path(u"quillo.ini"_s))); // not written here
 
     onTop->trigger();
     EXPECT_FALSE(onTop->isChecked());
@@ -58,19 +58,19 @@ TEST(OptionsMenu, StayOnTopToggledTwiceReturnsAndWaitsForTheNextSave)
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(w.pos(), at);
-    EXPECT_FALSE(QFile::exists(t.path(u"quillo.ini"_s)));
+    EXPECT_FALSE(QFile::exists(t.Path(u"quillo.ini"_s)));
 
     onTop->trigger();
     w.close();
-    EXPECT_TRUE(t.settingsText().contains(u"\r\nOnTop=True\r\n"_s));
+    EXPECT_TRUE(t.SettingsText().contains(u"\r\nOnTop=True\r\n"_s));
 }
 
 TEST(OptionsMenu, AboutHidesTheConsoleUntilTheBoxCloses)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
-    t.action(u"mnuAbout"_s)->trigger();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
+    t.Action(u"mnuAbout"_s)->trigger();
     auto* about = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (!about) {
         for (QWidget* top : QApplication::topLevelWidgets()) {
@@ -90,7 +90,7 @@ TEST(OptionsMenu, AboutHidesTheConsoleUntilTheBoxCloses)
     EXPECT_TRUE(w.isVisible());
 
     // Enter closes it too.
-    t.action(u"mnuAbout"_s)->trigger();
+    t.Action(u"mnuAbout"_s)->trigger();
     QDialog* again = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top->objectName() == u"frmAbout" && top->isVisible())

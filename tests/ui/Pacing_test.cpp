@@ -18,9 +18,9 @@ using namespace Qt::StringLiterals;
 TEST(Pacing, MyWaitCountsItsTicksAndKeepsTheWindowResponsive)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     PauseTimer& pause = t.session.Toolkit().Pause();
-    auto* higher = t.find<QRadioButton>(u"optHigher"_s);
+    auto* higher = t.Find<QRadioButton>(u"optHigher"_s);
     bool clickedDuringPause = false;
     QTimer::singleShot(20, higher, [&] {
         QTest::mouseClick(higher, Qt::LeftButton);
@@ -36,7 +36,7 @@ TEST(Pacing, MyWaitCountsItsTicksAndKeepsTheWindowResponsive)
 TEST(Pacing, AWaitStartedInsideAnotherEndsAndTheOuterStillEnds)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     PauseTimer& pause = t.session.Toolkit().Pause();
     bool timedOut = false;
     QTimer watchdog;
@@ -62,8 +62,8 @@ TEST(Pacing, AWaitStartedInsideAnotherEndsAndTheOuterStillEnds)
 TEST(Pacing, TheWindowShowsTheStateBeforeEachPauseAndBox)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    auto* say = t.find<QPushButton>(u"cmdSay"_s);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    auto* say = t.Find<QPushButton>(u"cmdSay"_s);
     QString shownInPause;
     t.TheConsole().controls.cmdSay.Caption = u"Say Results"_s;
     QTimer::singleShot(0, say, [&] { shownInPause = say->text(); });
@@ -72,7 +72,7 @@ TEST(Pacing, TheWindowShowsTheStateBeforeEachPauseAndBox)
 
     QString shownWithBox;
     t.session.Toolkit().SetBoxAnswerer([&](const WidgetToolkit::ShownBox& box) {
-        shownWithBox = say->text() + u" / "_s + box.title;
+        shownWithBox = say->text() + u" / "_s + box.Title;
         return Toolkit::Answer::No;
     });
     t.TheConsole().controls.cmdSay.Caption = u"Ask for Wager"_s;

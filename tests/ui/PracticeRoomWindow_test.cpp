@@ -84,15 +84,15 @@ TEST(PracticeRoomWindow, ShowsTheHostsLinesLiveUnderTheNameSetHere)
 TEST(PracticeRoomWindow, ShowsBesideTheConsoleOnlyOnceTheConsoleHasBeenPlaced)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     PracticeRoomWindow room(t.room);
-    room.ShowBeside(t.window());
+    room.ShowBeside(t.Window());
     EXPECT_FALSE(room.isVisible());
     // Where the window manager puts the console as it maps it, after start-up has shown it.
-    t.window().move(40, 90);
+    t.Window().move(40, 90);
 
     ASSERT_TRUE(WaitUntil([&room] { return room.isVisible(); }));
-    const QRect console = t.window().frameGeometry();
+    const QRect console = t.Window().frameGeometry();
     EXPECT_EQ(room.pos(), QPoint(console.right() + 12, console.top()));
     EXPECT_FALSE(room.frameGeometry().intersects(console));
 }

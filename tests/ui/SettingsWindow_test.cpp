@@ -37,7 +37,7 @@ TEST(SettingsWindow, OpensWithTheSettingsAndClosingUntouchedRewritesTheSameFile)
     s.Confirm = false;
     s.Lose = u"too bad %player%"_s;
     ASSERT_TRUE(SaveSettings(t.console));
-    const QByteArray before = ReadBytes(t.path(u"quillo.ini"_s));
+    const QByteArray before = ReadBytes(t.Path(u"quillo.ini"_s));
 
     QWidget console; // hidden while the dialog is open
     t.console.controls.Visible = false;
@@ -57,9 +57,9 @@ TEST(SettingsWindow, OpensWithTheSettingsAndClosingUntouchedRewritesTheSameFile)
     EXPECT_EQ(control<QGroupBox>(*dialog, u"fraCall"_s)->title(), u"Player call Message"_s);
     EXPECT_EQ(control<QCheckBox>(*dialog, u"chkConfirm"_s)->text(), u"Confirm Reg?"_s);
 
-    QFile::remove(t.path(u"quillo.ini"_s));
+    QFile::remove(t.Path(u"quillo.ini"_s));
     QTest::mouseClick(control<QPushButton>(*dialog, u"cmdClose"_s), Qt::LeftButton);
-    EXPECT_EQ(ReadBytes(t.path(u"quillo.ini"_s)), before);
+    EXPECT_EQ(ReadBytes(t.Path(u"quillo.ini"_s)), before);
     EXPECT_TRUE(console.isVisible());
     EXPECT_TRUE(t.console.controls.Visible);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -98,7 +98,7 @@ TEST(SettingsWindow, TheTitleBarCloseAppliesEditsLikeClose)
     EXPECT_EQ(t.console.settings.WTG, u""_s);
     EXPECT_EQ(t.console.settings.Start, 12);
     EXPECT_FALSE(t.console.settings.Confirm);
-    const QByteArray written = ReadBytes(t.path(u"quillo.ini"_s));
+    const QByteArray written = ReadBytes(t.Path(u"quillo.ini"_s));
     EXPECT_TRUE(written.contains("\r\nWTG=\r\n"));
     EXPECT_TRUE(written.contains("\r\nStart= 12 \r\n"));
     EXPECT_TRUE(console.isVisible());

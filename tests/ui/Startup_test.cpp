@@ -27,7 +27,7 @@ QStringList CheckedSpeeds(UiConsole& t)
 {
     QStringList checked;
     for (const QString& name : {u"mnuVeryFast"_s, u"mnuFast"_s, u"mnuMedium"_s, u"mnuSlow"_s}) {
-        if (t.action(name)->isChecked())
+        if (t.Action(name)->isChecked())
             checked.append(name);
     }
     return checked;
@@ -38,20 +38,20 @@ QStringList CheckedSpeeds(UiConsole& t)
 TEST(Startup, ASecondConsoleInTheSameFolderIsRefusedAndTouchesNothing)
 {
     UiConsole t;
-    QLockFile first(t.path(u"quillo.lock"_s));
+    QLockFile first(t.Path(u"quillo.lock"_s));
     ASSERT_TRUE(first.tryLock(0));
 
-    EXPECT_EQ(t.start(), ConsoleSession::Outcome::AlreadyRunning);
+    EXPECT_EQ(t.Start(), ConsoleSession::Outcome::AlreadyRunning);
     ASSERT_EQ(t.boxes.size(), 1);
-    EXPECT_EQ(t.boxes[0].text, u"Quillo is already running!"_s);
-    EXPECT_EQ(t.boxes[0].title, u"Quillo"_s);
+    EXPECT_EQ(t.boxes[0].Text, u"Quillo is already running!"_s);
+    EXPECT_EQ(t.boxes[0].Title, u"Quillo"_s);
     EXPECT_TRUE(t.room.Calls().isEmpty()); // the chat link was never opened
     EXPECT_EQ(t.session.Window(), nullptr);
-    EXPECT_FALSE(QFile::exists(t.path(u"quillo.ini"_s)));
+    EXPECT_FALSE(QFile::exists(t.Path(u"quillo.ini"_s)));
 
     // Another folder is another console.
     UiConsole other;
-    EXPECT_EQ(other.start(), ConsoleSession::Outcome::Running);
+    EXPECT_EQ(other.Start(), ConsoleSession::Outcome::Running);
 }
 
 TEST(Startup, AFolderWhereNoLockCanBeMadeStartsTheConsoleAndSaysSoOnce)
@@ -60,28 +60,28 @@ TEST(Startup, AFolderWhereNoLockCanBeMadeStartsTheConsoleAndSaysSoOnce)
     if (!disk.Mounted())
         GTEST_SKIP() << "no right to mount a scratch disk here";
     {
-        QFile ini(disk.path(u"quillo.ini"_s));
+        QFile ini(disk.Path(u"quillo.ini"_s));
         ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
         ini.write("[Settings]\r\nStart= 25 \r\n\r\n");
     }
     ASSERT_TRUE(disk.SetReadOnly(true));
 
-    UiConsole t(disk.path());
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    EXPECT_TRUE(t.window().isVisible());
-    EXPECT_EQ(t.find<QLineEdit>(u"txtWager"_s)->text(), u"25"_s); // the settings were read
+    UiConsole t(disk.Path());
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    EXPECT_TRUE(t.Window().isVisible());
+    EXPECT_EQ(t.Find<QLineEdit>(u"txtWager"_s)->text(), u"25"_s); // the settings were read
     EXPECT_EQ(t.room.CountCalls(u"DapiRegister"_s), 1);
     ASSERT_EQ(t.boxes.size(), 1);
-    EXPECT_EQ(t.boxes[0].title, u"Program Error"_s);
-    EXPECT_TRUE(t.boxes[0].text.endsWith(u"The settings cannot be saved."_s));
-    EXPECT_TRUE(t.boxes[0].text.contains(disk.path()));
+    EXPECT_EQ(t.boxes[0].Title, u"Program Error"_s);
+    EXPECT_TRUE(t.boxes[0].Text.endsWith(u"The settings cannot be saved."_s));
+    EXPECT_TRUE(t.boxes[0].Text.contains(disk.Path()));
 
     // Playing on says nothing more about the lock; the save at the end fails as any save there.
-    t.window().close();
+    t.Window().close();
     EXPECT_TRUE(t.session.IsShutDown());
     for (const auto& box : t.boxes)
-        EXPECT_NE(box.text, u"Quillo is already running!"_s);
-    EXPECT_EQ(t.settingsText(), u"[Settings]\r\nStart= 25 \r\n\r\n"_s);
+        EXPECT_NE(box.Text, u"Quillo is already running!"_s);
+    EXPECT_EQ(t.SettingsText(), u"[Settings]\r\nStart= 25 \r\n\r\n"_s);
     EXPECT_TRUE(disk.SetReadOnly(false));
 }
 
@@ -91,27 +91,27 @@ TEST(Startup, CopiesLeftByAKilledSaveAreRemovedOnlyByTheConsoleThatHoldsTheFolde
     const QStringList left{u"quillo.ini.xaHhoV"_s, u"QOPMarch03.txt.Ab12Cd"_s};
     const QStringList others{u"macros.txt.xaHhoV"_s, u"quillo.ini.bak"_s};
     for (const QString& name : left + others) {
-        QFile file(t.path(name));
+        QFile file(t.Path(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    t.writeSettings(IniLines({u"Start= 25 "_s}));
+    t.WriteSettings(IniLines({u"Start= 25 "_s}));
 
     // A console refused because another holds the folder removes nothing: that one may be
     // saving right now.
     {
-        QLockFile first(t.path(u"quillo.lock"_s));
+        QLockFile first(t.Path(u"quillo.lock"_s));
         ASSERT_TRUE(first.tryLock(0));
         UiConsole second(t.home);
-        EXPECT_EQ(second.start(), ConsoleSession::Outcome::AlreadyRunning);
+        EXPECT_EQ(second.Start(), ConsoleSession::Outcome::AlreadyRunning);
         for (const QString& name : left + others)
-            EXPECT_TRUE(QFile::exists(t.path(name))) << name.toStdString();
+            EXPECT_TRUE(QFile::exists(t.Path(name))) << name.toStdString();
     }
 
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     for (const QString& name : left)
-        EXPECT_FALSE(QFile::exists(t.path(name))) << name.toStdString();
+        EXPECT_FALSE(QFile::exists(t.Path(name))) << name.toStdString();
     for (const QString& name : others)
-        EXPECT_TRUE(QFile::exists(t.path(name))) << name.toStdString();
+        EXPECT_TRUE(QFile::exists(t.Path(name))) << name.toStdString();
     EXPECT_EQ(t.TheConsole().settings.Start, 25);
 }
 
@@ -119,13 +119,13 @@ TEST(Startup, AChatLayerThatWillNotOpenEndsTheStartWithError10001)
 {
     UiConsole t;
     t.room.SetInitResult(3);
-    EXPECT_EQ(t.start(), ConsoleSession::Outcome::ChatFailed);
+    EXPECT_EQ(t.Start(), ConsoleSession::Outcome::ChatFailed);
     ASSERT_EQ(t.boxes.size(), 1);
-    EXPECT_EQ(t.boxes[0].kind, WidgetToolkit::ShownBox::Kind::Error);
-    EXPECT_TRUE(t.boxes[0].text.contains(u"10001"_s));
-    EXPECT_TRUE(t.boxes[0].text.contains(u"Failed to initialize DDE layer"_s));
+    EXPECT_EQ(t.boxes[0].Kind, WidgetToolkit::ShownBox::Type::Error);
+    EXPECT_TRUE(t.boxes[0].Text.contains(u"10001"_s));
+    EXPECT_TRUE(t.boxes[0].Text.contains(u"Failed to initialize DDE layer"_s));
     EXPECT_EQ(t.room.CountCalls(u"DapiRegister"_s), 0);
-    EXPECT_FALSE(QFile::exists(t.path(u"quillo.ini"_s)));
+    EXPECT_FALSE(QFile::exists(t.Path(u"quillo.ini"_s)));
     t.session.Shutdown(); // nothing to shut down after a refused start
     EXPECT_EQ(t.room.CountCalls(u"KillDDE"_s), 0);
 }
@@ -133,101 +133,101 @@ TEST(Startup, AChatLayerThatWillNotOpenEndsTheStartWithError10001)
 TEST(Startup, AppliesTheSettingsToTheWindow)
 {
     UiConsole t;
-    t.writeSettings(IniLines(
+    t.WriteSettings(IniLines(
         {u"Delay= 2 "_s, u"OnTop=True"_s, u"Start= 25 "_s, u"Points=True"_s, u"DayOfWeek=True"_s}));
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    MainWindow& w = t.window();
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    MainWindow& w = t.Window();
     EXPECT_EQ(w.windowTitle(), u"QO Single V3.0.0"_s);
     EXPECT_TRUE(w.isVisible());
     EXPECT_EQ(t.room.CountCalls(u"DapiRegister"_s), 1);
     EXPECT_EQ(CheckedSpeeds(t), QStringList{u"mnuMedium"_s});
-    EXPECT_TRUE(t.action(u"mnuOnTop"_s)->isChecked());
+    EXPECT_TRUE(t.Action(u"mnuOnTop"_s)->isChecked());
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(t.action(u"mnuMonthlyDOW"_s)->isChecked());
-    EXPECT_FALSE(t.action(u"mnuMonthlyAll"_s)->isChecked());
-    EXPECT_TRUE(t.find<QMenu>(u"mnuList"_s)->menuAction()->isEnabled());
-    EXPECT_EQ(t.find<QLineEdit>(u"txtWager"_s)->text(), u"25"_s);
+    EXPECT_TRUE(t.Action(u"mnuMonthlyDOW"_s)->isChecked());
+    EXPECT_FALSE(t.Action(u"mnuMonthlyAll"_s)->isChecked());
+    EXPECT_TRUE(t.Find<QMenu>(u"mnuList"_s)->menuAction()->isEnabled());
+    EXPECT_EQ(t.Find<QLineEdit>(u"txtWager"_s)->text(), u"25"_s);
 }
 
 TEST(Startup, PointsClearDisablesTheListAndUnchecksBothModes)
 {
     UiConsole t;
-    t.writeSettings(IniLines({u"Points=False"_s, u"DayOfWeek=True"_s}));
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    EXPECT_FALSE(t.find<QMenu>(u"mnuList"_s)->menuAction()->isEnabled());
-    EXPECT_FALSE(t.action(u"mnuMonthlyDOW"_s)->isChecked());
-    EXPECT_FALSE(t.action(u"mnuMonthlyAll"_s)->isChecked());
-    EXPECT_FALSE(t.action(u"mnuOnTop"_s)->isChecked());
-    EXPECT_FALSE(t.window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    t.WriteSettings(IniLines({u"Points=False"_s, u"DayOfWeek=True"_s}));
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    EXPECT_FALSE(t.Find<QMenu>(u"mnuList"_s)->menuAction()->isEnabled());
+    EXPECT_FALSE(t.Action(u"mnuMonthlyDOW"_s)->isChecked());
+    EXPECT_FALSE(t.Action(u"mnuMonthlyAll"_s)->isChecked());
+    EXPECT_FALSE(t.Action(u"mnuOnTop"_s)->isChecked());
+    EXPECT_FALSE(t.Window().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 TEST(Startup, ADelayOutOfRangeStartsAsFastAndIsSavedAsOne)
 {
     UiConsole t;
-    t.writeSettings(IniLines({u"Delay= 7 "_s}));
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    t.WriteSettings(IniLines({u"Delay= 7 "_s}));
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     EXPECT_EQ(CheckedSpeeds(t), QStringList{u"mnuFast"_s});
     EXPECT_EQ(t.TheConsole().settings.Delay, SpeedFast);
-    t.window().close();
-    EXPECT_TRUE(t.settingsText().contains(u"\r\nDelay= 1 \r\n"_s));
+    t.Window().close();
+    EXPECT_TRUE(t.SettingsText().contains(u"\r\nDelay= 1 \r\n"_s));
 }
 
 TEST(Startup, PositionComesFromTwipsAndTheLivePositionIsWrittenBack)
 {
     UiConsole t;
-    t.writeSettings(IniLines({u"Left= 1500 "_s, u"Top= 1200 "_s}));
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    const int dpi = t.window().logicalDpiX();
-    EXPECT_EQ(t.window().pos(), QPoint(1500 * dpi / 1440, 1200 * t.window().logicalDpiY() / 1440));
+    t.WriteSettings(IniLines({u"Left= 1500 "_s, u"Top= 1200 "_s}));
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    const int dpi = t.Window().logicalDpiX();
+    EXPECT_EQ(t.Window().pos(), QPoint(1500 * dpi / 1440, 1200 * t.Window().logicalDpiY() / 1440));
 
-    t.window().move(200, 100);
-    t.window().close();
-    EXPECT_TRUE(t.settingsText().contains(u"\r\nLeft= %1 \r\n"_s.arg(200 * 1440 / dpi)));
-    EXPECT_TRUE(t.settingsText().contains(
-        u"\r\nTop= %1 \r\n"_s.arg(100 * 1440 / t.window().logicalDpiY())));
+    t.Window().move(200, 100);
+    t.Window().close();
+    EXPECT_TRUE(t.SettingsText().contains(u"\r\nLeft= %1 \r\n"_s.arg(200 * 1440 / dpi)));
+    EXPECT_TRUE(t.SettingsText().contains(
+        u"\r\nTop= %1 \r\n"_s.arg(100 * 1440 / t.Window().logicalDpiY())));
 }
 
 TEST(Startup, ALeftOfZeroKeepsTheDesignPosition)
 {
     UiConsole design;
-    ASSERT_EQ(design.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(design.Start(), ConsoleSession::Outcome::Running);
     UiConsole t;
-    t.writeSettings(IniLines({u"Left= 0 "_s, u"Top= 500 "_s}));
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
-    EXPECT_EQ(t.window().pos(), design.window().pos());
+    t.WriteSettings(IniLines({u"Left= 0 "_s, u"Top= 500 "_s}));
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    EXPECT_EQ(t.Window().pos(), design.Window().pos());
 
     // A place on a screen that is no longer there would put the console out of reach.
     UiConsole gone;
-    gone.writeSettings(IniLines({u"Left= 30000 "_s, u"Top= 30000 "_s}));
-    ASSERT_EQ(gone.start(), ConsoleSession::Outcome::Running);
-    EXPECT_EQ(gone.window().pos(), design.window().pos());
+    gone.WriteSettings(IniLines({u"Left= 30000 "_s, u"Top= 30000 "_s}));
+    ASSERT_EQ(gone.Start(), ConsoleSession::Outcome::Running);
+    EXPECT_EQ(gone.Window().pos(), design.Window().pos());
 }
 
 TEST(Startup, AnUnreadableSettingsFileEndsTheStartWithoutAShutdown)
 {
     UiConsole t;
-    t.writeSettings(IniLines({u"Delay=fast"_s}));
-    const QString before = t.settingsText();
-    EXPECT_EQ(t.start(), ConsoleSession::Outcome::SettingsFailed);
+    t.WriteSettings(IniLines({u"Delay=fast"_s}));
+    const QString before = t.SettingsText();
+    EXPECT_EQ(t.Start(), ConsoleSession::Outcome::SettingsFailed);
     ASSERT_FALSE(t.boxes.isEmpty());
-    EXPECT_EQ(t.boxes.last().title, u"Program Exiting"_s);
-    EXPECT_FALSE(t.window().isVisible());
+    EXPECT_EQ(t.boxes.last().Title, u"Program Exiting"_s);
+    EXPECT_FALSE(t.Window().isVisible());
     t.session.Shutdown();
     EXPECT_EQ(t.room.CountCalls(u"DapiUnregister"_s), 0);
-    EXPECT_EQ(t.settingsText(), before);
+    EXPECT_EQ(t.SettingsText(), before);
 }
 
 TEST(Shutdown, RunsOnceInOrderWhicheverWayTheConsoleEnds)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     int ended = 0;
     QObject::connect(&t.session, &ConsoleSession::ended, [&ended] { ++ended; });
-    t.action(u"mnuExit"_s)->trigger();
-    EXPECT_FALSE(t.window().isVisible());
-    EXPECT_TRUE(QFile::exists(t.path(u"quillo.ini"_s)));
+    t.Action(u"mnuExit"_s)->trigger();
+    EXPECT_FALSE(t.Window().isVisible());
+    EXPECT_TRUE(QFile::exists(t.Path(u"quillo.ini"_s)));
     t.session.Shutdown();
-    t.window().close();
+    t.Window().close();
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(t.room.CountCalls(u"DapiUnregister"_s), 1);
     EXPECT_EQ(t.room.CountCalls(u"KillDDE"_s), 1);
@@ -241,11 +241,11 @@ TEST(Shutdown, RunsOnceInOrderWhicheverWayTheConsoleEnds)
 TEST(Shutdown, ATerminationSignalSavesTheSettingsAndClosesTheLink)
 {
     UiConsole t;
-    ASSERT_EQ(t.start(), ConsoleSession::Outcome::Running);
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     t.session.HandleStopSignals();
     t.TheConsole().settings.Start = 42;
     std::raise(SIGTERM);
     ASSERT_TRUE(WaitUntil([&t] { return t.session.IsShutDown(); }));
-    EXPECT_TRUE(t.settingsText().contains(u"\r\nStart= 42 \r\n"_s));
+    EXPECT_TRUE(t.SettingsText().contains(u"\r\nStart= 42 \r\n"_s));
     EXPECT_EQ(t.room.CountCalls(u"KillDDE"_s), 1);
 }

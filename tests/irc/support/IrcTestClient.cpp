@@ -17,9 +17,9 @@ QByteArray NickOf(const QByteArray& prefix)
 
 struct Parsed
 {
-    QByteArray prefix;
-    QByteArray command;
-    QList<QByteArray> params;
+    QByteArray Prefix;
+    QByteArray Command;
+    QList<QByteArray> Params;
 };
 
 Parsed Parse(QByteArray line)
@@ -31,21 +31,21 @@ Parsed Parse(QByteArray line)
     }
     if (line.startsWith(':')) {
         const qsizetype blank = line.indexOf(' ');
-        parsed.prefix = line.mid(1, blank < 0 ? -1 : blank - 1);
+        parsed.Prefix = line.mid(1, blank < 0 ? -1 : blank - 1);
         line = blank < 0 ? QByteArray() : line.mid(blank + 1);
     }
     while (!line.isEmpty()) {
         if (line.startsWith(':')) {
-            parsed.params.append(line.mid(1));
+            parsed.Params.append(line.mid(1));
             break;
         }
         const qsizetype blank = line.indexOf(' ');
         const QByteArray word = blank < 0 ? line : line.left(blank);
         if (!word.isEmpty()) {
-            if (parsed.command.isEmpty())
-                parsed.command = word.toUpper();
+            if (parsed.Command.isEmpty())
+                parsed.Command = word.toUpper();
             else
-                parsed.params.append(word);
+                parsed.Params.append(word);
         }
         line = blank < 0 ? QByteArray() : line.mid(blank + 1);
     }
@@ -68,9 +68,9 @@ bool IrcTestClient::Connect(quint16 port, const QByteArray& nick, int timeoutMs)
     WaitForLine(
         [&](const QByteArray& line) {
             const Parsed parsed = Parse(line);
-            welcomed = parsed.command == "001";
-            return welcomed || parsed.command == "433" || parsed.command == "432" ||
-                   parsed.command == "ERROR";
+            welcomed = parsed.Command == "001";
+            return welcomed || parsed.Command == "433" || parsed.Command == "432" ||
+                   parsed.Command == "ERROR";
         },
         timeoutMs);
     return welcomed;
@@ -82,8 +82,8 @@ bool IrcTestClient::Join(const QByteArray& channel, int timeoutMs)
     return WaitForLine(
         [&](const QByteArray& line) {
             const Parsed parsed = Parse(line);
-            return parsed.command == "366" && parsed.params.size() > 1 &&
-                   parsed.params[1].compare(channel, Qt::CaseInsensitive) == 0;
+            return parsed.Command == "366" && parsed.Params.size() > 1 &&
+                   parsed.Params[1].compare(channel, Qt::CaseInsensitive) == 0;
         },
         timeoutMs);
 }
@@ -154,10 +154,10 @@ void IrcTestClient::Handle(const QByteArray& line)
 {
     lines_.append(line);
     const Parsed parsed = Parse(line);
-    if (parsed.command == "PING")
-        Write("PONG :" + parsed.params.value(0));
-    else if (parsed.command == "PRIVMSG" && parsed.params.size() >= 2)
-        received_.append({NickOf(parsed.prefix), parsed.params[0], parsed.params[1]});
+    if (parsed.Command == "PING")
+        Write("PONG :" + parsed.Params.value(0));
+    else if (parsed.Command == "PRIVMSG" && parsed.Params.size() >= 2)
+        received_.append({NickOf(parsed.Prefix), parsed.Params[0], parsed.Params[1]});
 }
 
 bool IrcTestClient::WaitFor(const Predicate& predicate, int timeoutMs)
@@ -201,8 +201,8 @@ bool IrcTestClient::RoundTrip(int timeoutMs)
     return WaitForLine(
         [&](const QByteArray& line) {
             const Parsed parsed = Parse(line);
-            return parsed.command == "PONG" &&
-                   parsed.params.value(parsed.params.size() - 1) == token;
+            return parsed.Command == "PONG" &&
+                   parsed.Params.value(parsed.Params.size() - 1) == token;
         },
         timeoutMs);
 }
@@ -222,9 +222,9 @@ QList<QByteArray> IrcTestClient::TextsFrom(const QByteArray& from, const QByteAr
 {
     QList<QByteArray> texts;
     for (const ReceivedPrivmsg& message : received_) {
-        if (message.from.compare(from, Qt::CaseInsensitive) == 0 &&
-            (target.isEmpty() || message.target.compare(target, Qt::CaseInsensitive) == 0))
-            texts.append(message.text);
+        if (message.From.compare(from, Qt::CaseInsensitive) == 0 &&
+            (target.isEmpty() || message.Target.compare(target, Qt::CaseInsensitive) == 0))
+            texts.append(message.Text);
     }
     return texts;
 }

@@ -10,9 +10,9 @@
 // player's nick) and the text, all raw bytes as they came over the wire (UTF-8 on IRC).
 struct ReceivedPrivmsg
 {
-    QByteArray from;
-    QByteArray target;
-    QByteArray text;
+    QByteArray From;
+    QByteArray Target;
+    QByteArray Text;
 };
 
 // A small scripted IRC client, a player in a test: it registers, joins, says lines and sends

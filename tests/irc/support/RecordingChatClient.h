@@ -12,10 +12,10 @@ class RecordingChatClient final : public ChatClient
 public:
     struct Said
     {
-        std::int16_t mode;
-        QByteArray target;
-        QByteArray text;
-        QByteArray status;
+        std::int16_t Mode;
+        QByteArray Target;
+        QByteArray Text;
+        QByteArray Status;
     };
 
     explicit RecordingChatClient(ChatClient& client);

@@ -29,32 +29,32 @@ UiConsole::~UiConsole()
     session.Toolkit().SetHourglass(false);
 }
 
-void UiConsole::writeSettings(const QStringList& lines)
+void UiConsole::WriteSettings(const QStringList& lines)
 {
-    QFile file(path(QStringLiteral("quillo.ini")));
+    QFile file(Path(QStringLiteral("quillo.ini")));
     if (file.open(QIODevice::WriteOnly))
         file.write((lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n\r\n")).toLatin1());
 }
 
-QString UiConsole::settingsText() const
+QString UiConsole::SettingsText() const
 {
-    QFile file(path(QStringLiteral("quillo.ini")));
+    QFile file(Path(QStringLiteral("quillo.ini")));
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLatin1(file.readAll());
 }
 
-QString UiConsole::path(const QString& fileName) const
+QString UiConsole::Path(const QString& fileName) const
 {
     return QDir(home).filePath(fileName);
 }
 
-ConsoleSession::Outcome UiConsole::start()
+ConsoleSession::Outcome UiConsole::Start()
 {
     return session.Start();
 }
 
-MainWindow& UiConsole::window()
+MainWindow& UiConsole::Window()
 {
     return *session.Window();
 }
@@ -64,7 +64,7 @@ Console& UiConsole::TheConsole()
     return session.TheConsole();
 }
 
-QAction* UiConsole::action(const QString& name)
+QAction* UiConsole::Action(const QString& name)
 {
-    return window().findChild<QAction*>(name);
+    return Window().findChild<QAction*>(name);
 }

@@ -25,15 +25,15 @@ struct UiConsole
     ~UiConsole();
 
     // Writes quillo.ini (lines joined with CR LF, an empty line closing the section).
-    void writeSettings(const QStringList& lines);
-    QString settingsText() const;
-    QString path(const QString& fileName) const;
+    void WriteSettings(const QStringList& lines);
+    QString SettingsText() const;
+    QString Path(const QString& fileName) const;
 
-    ConsoleSession::Outcome start();
-    MainWindow& window();
+    ConsoleSession::Outcome Start();
+    MainWindow& Window();
     Console& TheConsole();
-    template <typename T> T* find(const QString& name);
-    QAction* action(const QString& name);
+    template <typename T> T* Find(const QString& name);
+    QAction* Action(const QString& name);
 
     QTemporaryDir folder;
     QString home; // the program folder: `folder` unless the test named another
@@ -44,7 +44,7 @@ struct UiConsole
     std::deque<Toolkit::Answer> answers;
 };
 
-template <typename T> T* UiConsole::find(const QString& name)
+template <typename T> T* UiConsole::Find(const QString& name)
 {
-    return window().findChild<T*>(name);
+    return Window().findChild<T*>(name);
 }
