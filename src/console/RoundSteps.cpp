@@ -49,6 +49,44 @@ void noCard(Console& console)
 
 } // namespace
 
+void ClearGuess(Console& console)
+{
+    ConsoleState& c = console.controls;
+    c.optHigher.Checked = false;
+    c.optLower.Checked = false;
+    c.chkAll.Checked = false;
+}
+
+void DrawNextPlayer(Console& console)
+{
+    GameState& g = console.game;
+    ConsoleState& c = console.controls;
+    if (!DrawPlayer(console)) {
+        console.chat.SayLine(ChatModeRoom, QString(),
+                             QStringLiteral("---  All players have been drawn  ---"));
+        return;
+    }
+    PlayerRecord& player = g.Current();
+    c.txtPlayer.Text = player.Name;
+    player.Score = console.settings.Start;
+    c.txtWager.Text = ScoreText(player.Score);
+    ClearGuess(console);
+    WriteLog(console, QString(), QString());
+    SayMessage(console, console.settings.Call);
+    if (g.CurrentPlayer == 0)
+        return; // deleted while the call was said: the roster already went back to the draw
+
+    c.cmdSay.Caption = QStringLiteral("Ask for Wager");
+    g.RoundState = RoundAskForWager;
+    g.CardIndex = 0;
+    c.cmbStart[0].Text.clear();
+    c.cmbStart[0].Enabled = true;
+    for (std::size_t i = 1; i < c.cmbStart.size(); ++i) {
+        c.cmbStart[i].Text.clear();
+        c.cmbStart[i].Enabled = false;
+    }
+}
+
 void AskForWager(Console& console)
 {
     const PlayerWatch watch(console.game);

@@ -2,9 +2,8 @@
 
 struct Console;
 
-// The steps of the main button, one per round state. Each runs inside the caller's busy lock
-// and leaves the unlocking to it.
-void OpenGame(Console& console);
+// The steps of a turn on the main button, one per round state from "Draw Player" on (the game's
+// opening is OpenGame). Each runs inside the caller's busy lock and leaves the unlocking to it.
 void DrawNextPlayer(Console& console);
 void AskForWager(Console& console);
 void SayWager(Console& console);
