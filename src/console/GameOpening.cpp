@@ -1,22 +1,11 @@
 #include "console/GameOpening.h"
 
-#include "chat/ChatLink.h"
 #include "console/Console.h"
 #include "console/GameLog.h"
 #include "console/HostName.h"
 #include "console/Pacing.h"
 #include "services/Clock.h"
 #include "text/FixedLines.h"
-
-namespace {
-
-void say(Console& console, const QString& line)
-{
-    console.chat.SayLine(ChatModeRoom, QString(), line);
-    My_Wait(console.toolkit, console.settings.Delay);
-}
-
-} // namespace
 
 void OpenGame(Console& console)
 {
@@ -27,9 +16,9 @@ void OpenGame(Console& console)
     g.PlayerCapacity = MaxPlayers;
     const QString registration = QStringLiteral("To register ESP a ") + console.settings.RegChar +
                                  QStringLiteral(" to ") + g.HostName + u'.';
-    say(console, VersionLine());
-    say(console, ContactLine());
-    say(console, registration);
+    SayAndPause(console, VersionLine());
+    SayAndPause(console, ContactLine());
+    SayAndPause(console, registration);
 
     g.GameStarted = console.clock.Now();
     StartGameLog(console);

@@ -3,17 +3,9 @@
 #include "chat/ChatLinkState.h"
 #include "console/ConsoleState.h"
 #include "game/GameState.h"
+#include "text/ControlCharacters.h"
 
 #include <algorithm>
-
-namespace {
-
-bool isControl(QChar c)
-{
-    return c.unicode() < 32 || c.unicode() == 127;
-}
-
-} // namespace
 
 void ShowLinkState(const ChatLinkState& state, LabelState& line, GameState& game)
 {
@@ -21,12 +13,11 @@ void ShowLinkState(const ChatLinkState& state, LabelState& line, GameState& game
         return;
     // One line: a line break from the client would push the rest out of sight.
     QString text = state.Text;
-    std::replace_if(text.begin(), text.end(), isControl, QChar(u' '));
+    std::replace_if(text.begin(), text.end(), IsControlCharacter, QChar(u' '));
     line.Caption = text;
     line.Visible = true;
     // The host's name goes into lines, the game log and its Host= entry: it must hold no break.
     const QString& nick = state.Nick;
-    if (state.Value == LinkNickChanged && !nick.isEmpty() &&
-        std::none_of(nick.begin(), nick.end(), isControl))
+    if (state.Value == LinkNickChanged && !nick.isEmpty() && !HasControlCharacter(nick))
         game.HostName = nick;
 }

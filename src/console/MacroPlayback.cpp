@@ -32,10 +32,8 @@ void txtButton_Click(Console& console, int index)
         if (console.ListingStopRequested)
             break; // the host stopped the macro: its other lines go unsaid
         const QString filled = FillPlaceholders(console, line, operations);
-        if (filled.isEmpty())
-            continue;
-        console.chat.SayLine(ChatModeRoom, QString(), filled);
-        My_Wait(console.toolkit, console.settings.Delay);
+        if (!filled.isEmpty())
+            SayAndPause(console, filled);
     }
     EndBusy(console);
 }

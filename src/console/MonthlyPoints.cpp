@@ -37,10 +37,8 @@ QString groupedPoints(int points)
 // Once the host stops the listing, the lines left go unsaid.
 void say(Console& console, const QString& line)
 {
-    if (console.ListingStopRequested)
-        return;
-    console.chat.SayLine(ChatModeRoom, QString(), line);
-    My_Wait(console.toolkit, console.settings.Delay);
+    if (!console.ListingStopRequested)
+        SayAndPause(console, line);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "console/Pacing.h"
 
+#include "chat/ChatLink.h"
+#include "console/Console.h"
 #include "console/Toolkit.h"
 
 int PauseTicks(std::int16_t delay)
@@ -10,4 +12,10 @@ int PauseTicks(std::int16_t delay)
 void My_Wait(Toolkit& toolkit, std::int16_t delay)
 {
     toolkit.WaitTicks(PauseTicks(delay));
+}
+
+void SayAndPause(Console& console, const QString& line)
+{
+    console.chat.SayLine(ChatModeRoom, QString(), line);
+    My_Wait(console.toolkit, console.settings.Delay);
 }

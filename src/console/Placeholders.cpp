@@ -19,8 +19,6 @@ QString FillPlaceholders(Console& console, const QString& line, const Placeholde
 void SayMessage(Console& console, const QString& text)
 {
     const QString filled = FillPlaceholders(console, text);
-    if (filled.isEmpty())
-        return;
-    console.chat.SayLine(ChatModeRoom, QString(), filled);
-    My_Wait(console.toolkit, console.settings.Delay);
+    if (!filled.isEmpty())
+        SayAndPause(console, filled);
 }

@@ -20,12 +20,6 @@
 
 namespace {
 
-void say(Console& console, const QString& line)
-{
-    console.chat.SayLine(ChatModeRoom, QString(), line);
-    My_Wait(console.toolkit, console.settings.Delay);
-}
-
 // A file that could not be read: the box (unless the file is simply not there), the line in
 // the chat, and an empty, unopened game.
 void recoveryFailed(Console& console, const FileError& error, const QString& path)
@@ -117,9 +111,9 @@ void recover(Console& console)
     console.controls.mnuRecover.Enabled = false;
     DetectHostName(console, OpeningBanner());
     g.PlayerCapacity = MaxPlayers;
-    say(console, VersionLine());
-    say(console, ContactLine());
-    say(console, QStringLiteral("Recovery Started"));
+    SayAndPause(console, VersionLine());
+    SayAndPause(console, ContactLine());
+    SayAndPause(console, QStringLiteral("Recovery Started"));
 
     if (!restorePlayers(console))
         return;
@@ -174,8 +168,8 @@ void recover(Console& console)
         second = QStringLiteral("Let's play Quillo");
     }
     ShowRoster(console);
-    say(console, QStringLiteral("Scores Recovered"));
-    say(console, second);
+    SayAndPause(console, QStringLiteral("Scores Recovered"));
+    SayAndPause(console, second);
 }
 
 } // namespace

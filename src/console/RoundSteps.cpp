@@ -19,12 +19,6 @@ TextBoxState& cardBox(Console& console, int index)
     return console.controls.cmbStart[static_cast<std::size_t>(index)];
 }
 
-void say(Console& console, const QString& line)
-{
-    console.chat.SayLine(ChatModeRoom, QString(), line);
-    My_Wait(console.toolkit, console.settings.Delay);
-}
-
 // A step that says several lines stops when the host deletes its player in one of the pauses:
 // the roster has then already sent the round back to the draw, and the rest of the step would
 // score and announce a turn for nobody.
@@ -100,11 +94,11 @@ void AskForWager(Console& console)
         return;
     }
     const PlayerRecord& player = g.Current();
-    say(console, player.Name + QStringLiteral(" has ") + ScoreText(player.Score) +
-                     QStringLiteral(" points"));
+    SayAndPause(console, player.Name + QStringLiteral(" has ") + ScoreText(player.Score) +
+                             QStringLiteral(" points"));
     if (watch.gone())
         return;
-    say(console, CardArticle(card) + card + QStringLiteral(".  What is your wager?"));
+    SayAndPause(console, CardArticle(card) + card + QStringLiteral(".  What is your wager?"));
     if (watch.gone())
         return;
 

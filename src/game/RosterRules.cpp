@@ -1,6 +1,7 @@
 #include "game/RosterRules.h"
 
 #include "game/GameState.h"
+#include "text/ControlCharacters.h"
 #include "text/NumberText.h"
 
 #include <QChar>
@@ -18,14 +19,6 @@ PlayerRecord& slot(GameState& g, int index)
     return g.PlayerTable[static_cast<std::size_t>(index)];
 }
 
-// A name goes into the players file, the log and the monthly file as one line of its own: a
-// control character (a CR or LF above all) would split it or end the line early there.
-bool isLineSafe(const QString& name)
-{
-    return std::none_of(name.begin(), name.end(),
-                        [](QChar c) { return c.unicode() < 32 || c.unicode() == 127; });
-}
-
 } // namespace
 
 int RosterSlot(const GameState& g, QStringView name)
@@ -39,7 +32,9 @@ int RosterSlot(const GameState& g, QStringView name)
 
 RosterAdd AddToRoster(GameState& g, const QString& name, std::int16_t startScore)
 {
-    if (!isLineSafe(name) || RosterSlot(g, name) != 0)
+    // A name goes into the players file, the log and the monthly file as one line of its own:
+    // a control character (a CR or LF above all) would split it or end the line early there.
+    if (HasControlCharacter(name) || RosterSlot(g, name) != 0)
         return RosterAdd::Refused; // registering twice is no error
     if (g.PlayerCount >= std::min(g.PlayerCapacity, MaxPlayers))
         return RosterAdd::Full;

@@ -85,6 +85,7 @@ private:
     void report(IrcLinkState::Kind kind, const QString& text);
     QString server() const;
     QString channel() const;
+    QString inChannelText() const;
     static QString sentence(const QString& text);
 
     const IrcOptions& options_;

@@ -121,30 +121,31 @@ void IrcConnection::pieceSettled(const IrcDelivery::Line& piece, bool taken)
         onSent_(nick_, piece.Target, piece.Text);
     if (linkState_.State == IrcLinkState::Kind::Muted &&
         IrcNick::Same(piece.Target, options_.Url.Channel))
-        joined();
+        report(IrcLinkState::Kind::InChannel, inChannelText()); // it may speak again
 }
 
 void IrcConnection::joined()
 {
-    const bool arriving = state_ != State::Joined;
     state_ = State::Joined;
     failures_ = 0;
     lastError_.clear();
     rejoinTimer_.stop();
-    if (arriving) {
-        qInfo().noquote() << "quillo-irc: joined" << channel();
-        outbox_.Open(registration_->EchoMessage());
-        regainTimer_.start();
-    }
-    const QString where = QStringLiteral("In ") + channel() + QStringLiteral(" as ") +
-                          QString::fromUtf8(nick_);
+    qInfo().noquote() << "quillo-irc: joined" << channel();
+    outbox_.Open(registration_->EchoMessage());
+    regainTimer_.start();
     // Back under another nick than before: the players must be told where to send ESPs.
     if (!joinedNick_.isEmpty() && !IrcNick::Same(joinedNick_, nick_))
-        report(IrcLinkState::Kind::NickChanged,
-               where + QStringLiteral(": players must now ESP ") + QString::fromUtf8(nick_));
-    else if (arriving || linkState_.State != IrcLinkState::Kind::NickChanged)
-        report(IrcLinkState::Kind::InChannel, where);
+        report(IrcLinkState::Kind::NickChanged, inChannelText() +
+                                                    QStringLiteral(": players must now ESP ") +
+                                                    QString::fromUtf8(nick_));
+    else
+        report(IrcLinkState::Kind::InChannel, inChannelText());
     joinedNick_ = nick_;
+}
+
+QString IrcConnection::inChannelText() const
+{
+    return QStringLiteral("In ") + channel() + QStringLiteral(" as ") + QString::fromUtf8(nick_);
 }
 
 void IrcConnection::regainNick()

@@ -71,10 +71,8 @@ qsizetype IrcSendQueue::Pending() const
 
 void IrcSendQueue::Pump()
 {
-    // A writer or a paused handler may pump again; the round under way carries on for it.
-    if (!open_ || pumping_)
+    if (!open_)
         return;
-    pumping_ = true;
     const qint64 now = timer_.NowMs();
     messageTimer_ = std::max(messageTimer_, now);
     const qint64 ahead = qint64(burst_) * intervalMs_;
@@ -91,7 +89,6 @@ void IrcSendQueue::Pump()
         open_ && !lines_.empty() && intervalMs_ > 0 && messageTimer_ + intervalMs_ - now > ahead;
     if (waitingForPace)
         timer_.Start(messageTimer_ + intervalMs_ - ahead - now, [this] { Pump(); });
-    pumping_ = false;
     if (wrote && paused_)
         paused_();
 }

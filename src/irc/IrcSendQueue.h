@@ -61,6 +61,5 @@ private:
     std::function<void()> paused_;
     std::deque<Line> lines_;
     bool open_ = false;
-    bool pumping_ = false;
     qint64 messageTimer_ = 0; // when the server would have forgiven every line sent so far
 };

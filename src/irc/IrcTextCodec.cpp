@@ -1,5 +1,6 @@
 #include "irc/IrcTextCodec.h"
 
+#include "text/ControlCharacters.h"
 #include "text/Cp1252.h"
 
 #include <QUtf8StringView>
@@ -62,7 +63,7 @@ QByteArray IrcTextCodec::ToConsole(const QByteArray& ircText)
                 i += colourLength(text, i + 1, c == 0x04);
             continue;
         }
-        shown.append(c < 0x20 || c == 0x7F ? QChar(u' ') : text[i]);
+        shown.append(IsControlCharacter(text[i]) ? QChar(u' ') : text[i]);
     }
     return ToCp1252(shown);
 }

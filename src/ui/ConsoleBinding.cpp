@@ -142,6 +142,8 @@ void ConsoleBinding::showLinkState()
 {
     const LabelState& state = console_.controls.lblLinkState;
     QLabel* line = w_.lblLinkState;
+    if (line->toolTip() == state.Caption && line->isHidden() == !state.Visible)
+        return; // shown already: the state is shown before every pause and box
     // The text wraps over the line's two rows; what is still too long is cut, and the whole of
     // it is in the tip.
     const QFontMetrics metrics = line->fontMetrics();

@@ -1,6 +1,7 @@
 #include "console/Roster.h"
 #include "socket/SocketChatClient.h"
 #include "support/BridgeOnIrcServer.h"
+#include "support/IrcServerCase.h"
 #include "support/RecordingChatClient.h"
 #include "support/TestConsole.h"
 
@@ -8,37 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
-#include <ostream>
 
 using namespace Qt::StringLiterals;
 
 // The console's lines reach the channel as fast as the server takes them and no faster, on
 // servers with their usual flood limits, and the status of each says whether it was taken.
 namespace {
-
-struct ServerCase
-{
-    const char* Name;
-    bool (*Installed)();
-    QString (*Missing)();
-    std::function<std::unique_ptr<IrcServerProcess>()> Make;
-};
-
-const ServerCase Servers[] = {
-    {"ngircd", NgircdServer::Installed, NgircdServer::MissingMessage,
-     [] { return std::make_unique<NgircdServer>(NgircdServer::FloodControl::On); }},
-    {"inspircd_echo", InspircdServer::Installed, InspircdServer::MissingMessage,
-     [] { return std::make_unique<InspircdServer>(InspircdServer::Echo::On); }},
-    {"inspircd", InspircdServer::Installed, InspircdServer::MissingMessage,
-     [] { return std::make_unique<InspircdServer>(InspircdServer::Echo::Off); }},
-};
-
-void PrintTo(const ServerCase& server, std::ostream* out)
-{
-    *out << server.Name;
-}
 
 // A console of the game's own logic on the socket client, through the bridge.
 struct SocketTable
@@ -56,7 +33,8 @@ struct SocketTable
 
 } // namespace
 
-class IrcBridgeDelivery : public BridgeOnIrcServer, public ::testing::WithParamInterface<ServerCase>
+class IrcBridgeDelivery : public BridgeOnIrcServer,
+                          public ::testing::WithParamInterface<IrcServerCase>
 {
 protected:
     void SetUp() override
@@ -67,10 +45,8 @@ protected:
     }
 };
 
-INSTANTIATE_TEST_SUITE_P(OnEachServer, IrcBridgeDelivery, ::testing::ValuesIn(Servers),
-                         [](const ::testing::TestParamInfo<ServerCase>& info) {
-                             return info.param.Name;
-                         });
+INSTANTIATE_TEST_SUITE_P(OnEachServer, IrcBridgeDelivery, ::testing::ValuesIn(IrcServerCases()),
+                         IrcServerCaseName);
 
 TEST_P(IrcBridgeDelivery, SixtyLongLinesAtVeryFastArriveWholeInOrderAsTheConsoleSaysThem)
 {

@@ -1,12 +1,9 @@
-#include "support/InspircdServer.h"
+#include "support/IrcServerCase.h"
 #include "support/IrcTestClient.h"
-#include "support/NgircdServer.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
-#include <ostream>
 
 namespace {
 
@@ -22,31 +19,12 @@ bool Has(const QList<ReceivedPrivmsg>& received, const QByteArray& from, const Q
 
 } // namespace
 
-struct ServerCase
-{
-    const char* Name;
-    bool (*Installed)();
-    QString (*Missing)();
-    std::function<std::unique_ptr<IrcServerProcess>()> Make;
-};
-
-void PrintTo(const ServerCase& server, std::ostream* out)
-{
-    *out << server.Name;
-}
-
-class IrcServers : public ::testing::TestWithParam<ServerCase>
+class IrcServers : public ::testing::TestWithParam<IrcServerCase>
 {
 };
 
-INSTANTIATE_TEST_SUITE_P(
-    BothServers, IrcServers,
-    ::testing::Values(
-        ServerCase{"ngircd", NgircdServer::Installed, NgircdServer::MissingMessage,
-                   [] { return std::make_unique<NgircdServer>(); }},
-        ServerCase{"inspircd", InspircdServer::Installed, InspircdServer::MissingMessage,
-                   [] { return std::make_unique<InspircdServer>(InspircdServer::Echo::On); }}),
-    [](const ::testing::TestParamInfo<ServerCase>& info) { return info.param.Name; });
+INSTANTIATE_TEST_SUITE_P(EachServer, IrcServers, ::testing::ValuesIn(IrcServerCases()),
+                         IrcServerCaseName);
 
 TEST_P(IrcServers, PlayersExchangeChannelLinesAndPrivateMessagesAcrossARestartOnTheSamePort)
 {
