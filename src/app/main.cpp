@@ -1,3 +1,5 @@
+#include "app/ConsoleCommandLine.h"
+#include "app/UnreachableClient.h"
 #include "irc/IrcBridgePath.h"
 #include "irc/IrcLaunchArguments.h"
 #include "irc/IrcLauncher.h"
@@ -20,6 +22,9 @@
 
 int main(int argc, char** argv)
 {
+    const CommandLine::Verdict options = ConsoleCommandLine().Check(ArgumentList(argc, argv));
+    if (!options.Run)
+        return PrintVerdict(options);
     const QString advice = MissingDisplayAdvice(QString::fromLocal8Bit(argv[0]));
     if (!advice.isEmpty()) {
         std::fputs(advice.toLocal8Bit().constData(), stderr);
@@ -61,6 +66,8 @@ int main(int argc, char** argv)
     SystemClock clock;
     ConsoleSession session(*client, clock, ProgramFolder(QCoreApplication::applicationDirPath()),
                            QCoreApplication::applicationName());
+    if (!socket.isEmpty())
+        session.SetChatFailureNote(UnreachableClientNote(socket, irc));
     if (session.Start() != ConsoleSession::Outcome::Running)
         return 1;
     session.HandleStopSignals();

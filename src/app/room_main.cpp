@@ -1,3 +1,4 @@
+#include "app/RoomCommandLine.h"
 #include "room/PracticeRoom.h"
 #include "socket/ChatClientChoice.h"
 #include "socket/ChatClientServer.h"
@@ -15,6 +16,9 @@
 // local socket, as it would reach a real one. "--headless" runs it without its window.
 int main(int argc, char** argv)
 {
+    const CommandLine::Verdict options = RoomCommandLine().Check(ArgumentList(argc, argv));
+    if (!options.Run)
+        return PrintVerdict(options);
     bool headless = false;
     for (int i = 1; i < argc; ++i)
         headless = headless || QByteArrayView(argv[i]) == "--headless";

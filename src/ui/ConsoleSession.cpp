@@ -12,6 +12,8 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 
+#include <cstdio>
+
 namespace {
 
 // Said once at start-up, before the host plays a game whose records the folder cannot keep.
@@ -52,6 +54,8 @@ ConsoleSession::Outcome ConsoleSession::Start()
         return Outcome::AlreadyRunning;
     }
     if (!chat_.InitDDE()) {
+        if (!chatFailureNote_.isEmpty())
+            std::fputs(chatFailureNote_.toLocal8Bit().constData(), stderr);
         toolkit_.ErrorBox(10001, QStringLiteral("Failed to initialize DDE layer"), chat_.Plugin());
         return Outcome::ChatFailed;
     }
@@ -104,6 +108,11 @@ void ConsoleSession::Shutdown()
         window_->hide();
     }
     Q_EMIT ended();
+}
+
+void ConsoleSession::SetChatFailureNote(const QString& note)
+{
+    chatFailureNote_ = note;
 }
 
 void ConsoleSession::HandleStopSignals()

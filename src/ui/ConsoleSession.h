@@ -40,6 +40,10 @@ public:
     // link. Runs once, and only after a start that reached Running.
     void Shutdown();
 
+    // Printed to standard error when the chat client cannot be reached at start-up, before the
+    // box: which client was tried and what to start, for a host starting from a terminal.
+    void SetChatFailureNote(const QString& note);
+
     // Reacts to the stop signals of the process; main does this, tests need not.
     void HandleStopSignals();
 
@@ -60,6 +64,7 @@ private:
     SingleInstance instance_;
     std::unique_ptr<MainWindow> window_;
     ShutdownSignals* signals_ = nullptr;
+    QString chatFailureNote_;
     bool running_ = false;
     bool shutDown_ = false;
 };
