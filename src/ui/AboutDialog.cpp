@@ -4,6 +4,7 @@
 #include "ui/AppIcon.h"
 #include "ui/WindowFonts.h"
 
+#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -40,7 +41,7 @@ QFrame* Rule(QWidget* parent, const QString& name, int y, const QColor& colour)
 
 } // namespace
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(const QString& programFolder, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + ApplicationTitle);
@@ -60,7 +61,13 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     CentredLabel(this, QStringLiteral("lblDescription"),
                  QStringLiteral("The host's console for Quillo, the higher/lower card game "
                                 "with wagers."),
-                 {24, 92, 334, 60}, ConsoleFont());
+                 {24, 84, 334, 40}, ConsoleFont());
+    // Where the settings, macros and records are: a host moving to another machine asks.
+    QLabel* lblFolder =
+        CentredLabel(this, QStringLiteral("lblFolder"),
+                     QStringLiteral("Files in ") + QDir::toNativeSeparators(programFolder),
+                     {12, 126, 358, 36}, QFont());
+    lblFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Rule(this, QStringLiteral("Line1(0)"), 166, Qt::white);
     Rule(this, QStringLiteral("Line1(1)"), 167, Qt::gray);

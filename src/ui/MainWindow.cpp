@@ -182,7 +182,7 @@ void MainWindow::wireOwnHandlers()
     OnAction(QStringLiteral("mnuOnTop"), mnuOnTop_Click);
     connect(w_.menus.mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(w_.menus.mnuAbout, &QAction::triggered, this,
-            [this] { OpenDialog(new AboutDialog()); });
+            [this] { OpenDialog(new AboutDialog(console_.programFolder)); });
 
     // The name of the macro under the mouse; the bare frame between the buttons clears it.
     for (int i = 1; i <= 20; ++i) {

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 
@@ -83,6 +84,8 @@ TEST(OptionsMenu, AboutHidesTheConsoleUntilTheBoxCloses)
     EXPECT_EQ(about->windowTitle(), u"About Quillo Single"_s);
     EXPECT_EQ(about->findChild<QLabel*>(u"lblTitle"_s)->text(), u"Quillo Single"_s);
     EXPECT_EQ(about->findChild<QLabel*>(u"lblVersion"_s)->text(), u"Single Player Version 3.0.0"_s);
+    EXPECT_EQ(about->findChild<QLabel*>(u"lblFolder"_s)->text(),
+              u"Files in "_s + QDir::toNativeSeparators(t.TheConsole().programFolder));
 
     QPointer<QDialog> open = about;
     QTest::keyClick(about, Qt::Key_Escape);
