@@ -5,7 +5,8 @@ cd "$(dirname "$0")/.."
 
 packages=(qt6-base-dev cmake ninja-build g++ libgtest-dev libbenchmark-dev fonts-dejavu-core
           clang libclang-rt-14-dev llvm
-          xvfb xauth ngircd inspircd)
+          xvfb xauth ngircd inspircd
+          dpkg-dev desktop-file-utils appstream lintian man-db)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
