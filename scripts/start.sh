@@ -6,4 +6,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --install build --prefix "$PWD/build/staged" >/dev/null
-exec ./build/staged/bin/quillo "$@"
+exec ./build/staged/games/quillo "$@"
