@@ -5,8 +5,17 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS quillo quillo-room quillo-irc RUNTIME DESTINATION ${QUILLO_INSTALL_GAMESDIR})
-install(FILES ${QUILLO_DATA}/org.quillo.Console.desktop ${QUILLO_DATA}/org.quillo.PracticeRoom.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The menu entries start the programs by their full path, since /usr/games is not on root's
+# PATH; the path is known only when installing (cpack installs under another prefix).
+install(CODE "
+    set(QUILLO_GAMES \"\${CMAKE_INSTALL_PREFIX}/${QUILLO_INSTALL_GAMESDIR}\")
+    string(MD5 into \"\$ENV{DESTDIR}\${QUILLO_GAMES}\") # installs elsewhere may run meanwhile
+    foreach(entry org.quillo.Console org.quillo.PracticeRoom)
+        configure_file(${QUILLO_DATA}/\${entry}.desktop.in
+                       ${CMAKE_BINARY_DIR}/entries/\${into}/\${entry}.desktop @ONLY)
+        file(INSTALL ${CMAKE_BINARY_DIR}/entries/\${into}/\${entry}.desktop
+             DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")
+    endforeach()")
 install(FILES ${QUILLO_DATA}/org.quillo.Console.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${QUILLO_DATA}/icons/org.quillo.Console.svg

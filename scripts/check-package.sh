@@ -58,6 +58,10 @@ check "and nowhere beside the program" bash -c '! ls "$1"/*.ini 2>/dev/null' _ "
 [ -f "$home/.local/share/quillo/quillo.ini" ] || cat "$scratch/console.log"
 
 check "desktop-file-validate" desktop-file-validate "$root"/usr/share/applications/*.desktop
+for entry in "$root"/usr/share/applications/*.desktop; do
+    command=$(sed -n 's/^Exec=//p' "$entry")
+    check "$(basename "$entry") starts $command" test -x "$root$command"
+done
 check "appstreamcli validate" appstreamcli validate --no-net "$root"/usr/share/metainfo/*.xml
 for page in "$root"/usr/share/man/man6/*.6.gz; do
     check "man $(basename "$page")" bash -c \

@@ -5,6 +5,7 @@
 #include "ui/WindowFonts.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -62,11 +63,15 @@ AboutDialog::AboutDialog(const QString& programFolder, QWidget* parent) : QDialo
                  QStringLiteral("The host's console for Quillo, the higher/lower card game "
                                 "with wagers."),
                  {24, 84, 334, 40}, ConsoleFont());
-    // Where the settings, macros and records are: a host moving to another machine asks.
-    QLabel* lblFolder =
-        CentredLabel(this, QStringLiteral("lblFolder"),
-                     QStringLiteral("Files in ") + QDir::toNativeSeparators(programFolder),
-                     {12, 126, 358, 36}, QFont());
+    // Where the settings, macros and records are: a host moving to another machine asks. A
+    // path too long for the line shows its two ends, and whole under the pointer.
+    const QString folder = QDir::toNativeSeparators(programFolder);
+    const QRect folderAt(12, 126, 358, 36);
+    QLabel* lblFolder = CentredLabel(this, QStringLiteral("lblFolder"), {}, folderAt, QFont());
+    lblFolder->setText(
+        QFontMetrics(lblFolder->font())
+            .elidedText(QStringLiteral("Files in ") + folder, Qt::ElideMiddle, folderAt.width()));
+    lblFolder->setToolTip(folder);
     lblFolder->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Rule(this, QStringLiteral("Line1(0)"), 166, Qt::white);

@@ -84,8 +84,10 @@ TEST(OptionsMenu, AboutHidesTheConsoleUntilTheBoxCloses)
     EXPECT_EQ(about->windowTitle(), u"About Quillo Single"_s);
     EXPECT_EQ(about->findChild<QLabel*>(u"lblTitle"_s)->text(), u"Quillo Single"_s);
     EXPECT_EQ(about->findChild<QLabel*>(u"lblVersion"_s)->text(), u"Single Player Version 3.0.0"_s);
-    EXPECT_EQ(about->findChild<QLabel*>(u"lblFolder"_s)->text(),
-              u"Files in "_s + QDir::toNativeSeparators(t.TheConsole().programFolder));
+    // The folder in use, whole under the pointer (the line may shorten a long one).
+    const QLabel* folder = about->findChild<QLabel*>(u"lblFolder"_s);
+    EXPECT_EQ(folder->toolTip(), QDir::toNativeSeparators(t.TheConsole().programFolder));
+    EXPECT_TRUE(folder->text().startsWith(u"Files in "_s));
 
     QPointer<QDialog> open = about;
     QTest::keyClick(about, Qt::Key_Escape);
