@@ -7,7 +7,9 @@ set -uo pipefail
 build=$(cd "${1:?usage: check-package.sh BUILD-FOLDER}" && pwd)
 scratch=$(mktemp -d)
 pid=""
-trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$scratch"' EXIT
+bridge=""
+trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$bridge" ] && kill "$bridge" 2>/dev/null
+      rm -rf "$scratch"' EXIT
 failures=()
 check() { # check WHAT COMMAND...: runs the command, noting WHAT when it fails
     local what=$1
@@ -56,6 +58,30 @@ pid=""
 check "its settings land in the user's folder" test -f "$home/.local/share/quillo/quillo.ini"
 check "and nowhere beside the program" bash -c '! ls "$1"/*.ini 2>/dev/null' _ "$bin"
 [ -f "$home/.local/share/quillo/quillo.ini" ] || cat "$scratch/console.log"
+
+# "quillo --irc" starts the bridge installed beside it (no server needed: it keeps trying).
+runtime=$scratch/run
+mkdir -m 700 "$runtime"
+env -u QUILLO_HOME -u XDG_DATA_HOME HOME="$home" XDG_RUNTIME_DIR="$runtime" \
+    QT_QPA_PLATFORM=offscreen "$bin/quillo" --irc 'irc://127.0.0.1:9/#quillo' --nick Host \
+    >"$scratch/irc.log" 2>&1 &
+pid=$!
+find_bridge() {
+    local exe
+    for exe in /proc/[0-9]*/exe; do
+        if [ "$(readlink "$exe" 2>/dev/null)" = "$bin/quillo-irc" ]; then
+            bridge=$(basename "$(dirname "$exe")")
+            return 0
+        fi
+    done
+    return 1
+}
+for _ in $(seq 300); do find_bridge && break; kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+check "quillo --irc starts the bridge beside it" test -n "$bridge"
+kill -TERM "$pid" 2>/dev/null
+wait "$pid"
+pid=""
+if [ -n "$bridge" ]; then kill -TERM "$bridge"; bridge=""; else cat "$scratch/irc.log"; fi
 
 check "desktop-file-validate" desktop-file-validate "$root"/usr/share/applications/*.desktop
 for entry in "$root"/usr/share/applications/*.desktop; do
