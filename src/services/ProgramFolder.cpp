@@ -20,6 +20,9 @@ QString ChooseProgramFolder(const ProgramFolderPlaces& places)
     // Even root may write in /usr/bin, so an installed program never keeps its files there.
     if (!places.Installed && QFileInfo(places.ExecutableDir).isWritable())
         return Clean(places.ExecutableDir);
+    // Without a home there is no user's folder: the console then says it cannot write.
+    if (places.UserFolder.isEmpty())
+        return Clean(places.ExecutableDir);
     QDir().mkpath(places.UserFolder);
     return Clean(places.UserFolder);
 }

@@ -45,6 +45,7 @@ TEST(RecordPaths, ProgramFolderIsTheHomeThenAPortableCopysOwnThenTheUsers)
         {{{}, bin + u"/"_s, false, user}, native(bin)},
         {{{}, bin, true, user}, native(user)},
         {{{}, missing, false, user}, native(user)},
+        {{{}, missing, true, {}}, native(missing)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ChooseProgramFolder(c.Places), c.Expected) << qPrintable(c.Places.ExecutableDir);
