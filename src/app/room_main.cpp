@@ -1,5 +1,5 @@
-#include "app/RoomCommandLine.h"
 #include "room/PracticeRoom.h"
+#include "services/RoomCommandLine.h"
 #include "socket/ChatClientChoice.h"
 #include "socket/ChatClientServer.h"
 #include "ui/AppIcon.h"

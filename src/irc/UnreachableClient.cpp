@@ -1,4 +1,4 @@
-#include "app/UnreachableClient.h"
+#include "irc/UnreachableClient.h"
 
 #include "irc/IrcLauncher.h"
 

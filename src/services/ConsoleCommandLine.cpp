@@ -1,4 +1,4 @@
-#include "app/ConsoleCommandLine.h"
+#include "services/ConsoleCommandLine.h"
 
 #include "irc/IrcOptions.h"
 #include "text/FixedLines.h"

@@ -1,4 +1,4 @@
-#include "app/RoomCommandLine.h"
+#include "services/RoomCommandLine.h"
 
 #include "text/FixedLines.h"
 
