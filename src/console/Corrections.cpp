@@ -15,6 +15,13 @@ TextBoxState& cardBox(Console& console, int index)
     return console.controls.cmbStart[static_cast<std::size_t>(index)];
 }
 
+// A recovery resumes a turn at a wager whose result, if any was said, the console did not score
+// in this run: there is no stake or outcome to take back until it scores one.
+bool hasResult(const GameState& g)
+{
+    return g.LastResult != 0;
+}
+
 void toResults(Console& console)
 {
     console.game.RoundState = RoundSayResults;
@@ -51,14 +58,14 @@ void mnuFixCard_Click(Console& console)
     GameState& g = console.game;
     switch (g.RoundState) {
     case RoundAskForWager:
-        if (g.CardIndex < 1 || g.CardIndex > 6)
+        if (g.CardIndex < 1 || g.CardIndex > 6 || !hasResult(g))
             return; // no card turned in this turn: nothing of it to undo
         toResults(console);
         cardBox(console, g.CardIndex).Enabled = true;
         reopenResult(console);
         return;
     case RoundSayWager:
-        if (g.CardIndex < 1 || g.CardIndex > 6)
+        if (g.CardIndex < 1 || g.CardIndex > 6 || (g.CardIndex > 1 && !hasResult(g)))
             return;
         cardBox(console, g.CardIndex).Enabled = false;
         --g.CardIndex;

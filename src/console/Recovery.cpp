@@ -3,6 +3,7 @@
 #include "chat/ChatLink.h"
 #include "console/BusyLock.h"
 #include "console/Console.h"
+#include "console/GameLog.h"
 #include "console/HostName.h"
 #include "console/Pacing.h"
 #include "console/Roster.h"
@@ -90,6 +91,10 @@ void resumeTurn(Console& console, const QStringList& cards)
     c.txtWager.Text = ScoreText(g.Current().Score);
     c.cmdSay.Caption = QStringLiteral("Ask for Wager");
     g.RoundState = RoundAskForWager;
+    // The results said before the interruption are not this run's to take back with Fix Card,
+    // and a later recovery must know the last logged wager is being asked again.
+    g.LastResult = 0;
+    LogResumedTurn(console);
 }
 
 void resumeBetweenTurns(Console& console)
