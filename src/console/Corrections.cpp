@@ -61,7 +61,7 @@ void mnuFixCard_Click(Console& console)
         if (g.CardIndex < 1 || g.CardIndex > 6 || !hasResult(g))
             return; // no card turned in this turn: nothing of it to undo
         toResults(console);
-        cardBox(console, g.CardIndex).Enabled = true;
+        cardBox(console, g.CardIndex).Enabled = !g.DeckInPlay; // a dealt card stays
         reopenResult(console);
         return;
     case RoundSayWager:
@@ -69,7 +69,7 @@ void mnuFixCard_Click(Console& console)
             return;
         cardBox(console, g.CardIndex).Enabled = false;
         --g.CardIndex;
-        cardBox(console, g.CardIndex).Enabled = true;
+        cardBox(console, g.CardIndex).Enabled = !g.DeckInPlay;
         if (g.CardIndex != 0) {
             toResults(console);
             reopenResult(console);
@@ -81,6 +81,8 @@ void mnuFixCard_Click(Console& console)
     case RoundDrawPlayer:
         if (g.DrawnCount <= 0 || g.CardIndex < 1 || g.CardIndex > 6 || !FindLastPlayer(g))
             return; // no turn has ended, or its player has been deleted since
+        if (g.DeckRevealed)
+            return; // its deck is known to all: the turn cannot go on from it
         toResults(console);
         cardBox(console, g.CardIndex).Enabled = true;
         reopenResult(console);
