@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <string>
 
 using namespace Qt::StringLiterals;
 
@@ -62,6 +63,9 @@ TEST(Deck, EveryRankLandsInEveryPositionEquallyOftenWithinABoundABiasedShuffleFa
     EXPECT_GT(fair, freedom - 6.0 * std::sqrt(2.0 * freedom)); // random, not merely spread
     const double biased = rankPositionChiSquare([&] { return naiveShuffle(secure); }, Decks);
     EXPECT_GT(biased, bound) << "the bound would not catch a naive shuffle";
+    RecordProperty("ChiSquareFair", std::to_string(fair));
+    RecordProperty("ChiSquareNaive", std::to_string(biased));
+    RecordProperty("Bound", std::to_string(bound));
 }
 
 TEST(Deck, ADeckIsTheFiftyTwoCardsWithASaltAndItsCommitmentIsTheHashOfItsText)
