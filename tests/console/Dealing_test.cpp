@@ -1,6 +1,7 @@
 #include "console/Corrections.h"
 #include "console/Dealing.h"
 #include "console/Recovery.h"
+#include "records/DeckFile.h"
 #include "support/FileBytes.h"
 #include "support/GameTable.h"
 #include "text/Cards.h"
@@ -285,6 +286,17 @@ TEST(Dealing, ARecoveryWithoutItsDeckTellsTheHostAndTheChatAndTheHostPicks)
          [](const QString& path) { WriteBytes(path, ReadBytes(path).replace(" A", " 2")); }},
         {u"another player's"_s,
          [](const QString& path) { WriteBytes(path, ReadBytes(path).replace("Bob", "Ann")); }},
+        {u"differ from the game log"_s,
+         [](const QString& path) {
+             // A whole deck sealed as it should be, but not the one the log's cards came from.
+             SavedDeck saved = *ReadDeckFileText(QString::fromLatin1(ReadBytes(path)));
+             QStringList& cards = saved.Cards.Cards;
+             qsizetype other = cards.size() - 1;
+             while (cards[other] == cards[0])
+                 --other;
+             cards.move(other, 0);
+             WriteBytes(path, DeckFileText(saved.Player, saved.Cards).toLatin1());
+         }},
     };
     for (const auto& [fault, spoil] : faults) {
         SCOPED_TRACE(fault.toStdString());
