@@ -1,8 +1,11 @@
 #include "console/Console.h"
 
+#include <QRandomGenerator>
+
 #include <utility>
 
 Console::Console(ChatLink& chatLink, Toolkit& kit, Clock& timeSource, QString folder)
-    : chat(chatLink), toolkit(kit), clock(timeSource), programFolder(std::move(folder))
+    : deckRandom(QRandomGenerator::system()), chat(chatLink), toolkit(kit), clock(timeSource),
+      programFolder(std::move(folder))
 {
 }

@@ -8,6 +8,7 @@
 #include <QString>
 
 class ChatLink;
+class QRandomGenerator;
 class Clock;
 class Toolkit;
 
@@ -26,6 +27,10 @@ struct Console
     // The host pressed Esc: the listing under way says no more lines. Cleared by BeginBusy,
     // so a stop asked for at any other time cuts nothing short.
     bool ListingStopRequested = false;
+
+    // Where the decks are shuffled from: the system's secure generator, so that no player can
+    // foresee an order from the ones revealed before.
+    QRandomGenerator* deckRandom;
 
     ChatLink& chat;
     Toolkit& toolkit;

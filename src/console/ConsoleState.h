@@ -73,6 +73,7 @@ struct ConsoleState
     MenuState mnuMonthlyDOW{true, true};
     MenuState mnuMonthlyAll{true, true};
     MenuState mnuOnTop{true, true};
+    MenuState mnuDealCards;
     MenuState mnuAbout;
 
     ConsoleState();

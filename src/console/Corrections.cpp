@@ -15,6 +15,13 @@ TextBoxState& cardBox(Console& console, int index)
     return console.controls.cmbStart[static_cast<std::size_t>(index)];
 }
 
+// A recovery resumes a turn at a wager whose result, if any was said, the console did not score
+// in this run: there is no stake or outcome to take back until it scores one.
+bool hasResult(const GameState& g)
+{
+    return g.LastResult != 0;
+}
+
 void toResults(Console& console)
 {
     console.game.RoundState = RoundSayResults;
@@ -51,18 +58,18 @@ void mnuFixCard_Click(Console& console)
     GameState& g = console.game;
     switch (g.RoundState) {
     case RoundAskForWager:
-        if (g.CardIndex < 1 || g.CardIndex > 6)
+        if (g.CardIndex < 1 || g.CardIndex > 6 || !hasResult(g))
             return; // no card turned in this turn: nothing of it to undo
         toResults(console);
-        cardBox(console, g.CardIndex).Enabled = true;
+        cardBox(console, g.CardIndex).Enabled = !g.DeckInPlay; // a dealt card stays
         reopenResult(console);
         return;
     case RoundSayWager:
-        if (g.CardIndex < 1 || g.CardIndex > 6)
+        if (g.CardIndex < 1 || g.CardIndex > 6 || (g.CardIndex > 1 && !hasResult(g)))
             return;
         cardBox(console, g.CardIndex).Enabled = false;
         --g.CardIndex;
-        cardBox(console, g.CardIndex).Enabled = true;
+        cardBox(console, g.CardIndex).Enabled = !g.DeckInPlay;
         if (g.CardIndex != 0) {
             toResults(console);
             reopenResult(console);
@@ -74,6 +81,8 @@ void mnuFixCard_Click(Console& console)
     case RoundDrawPlayer:
         if (g.DrawnCount <= 0 || g.CardIndex < 1 || g.CardIndex > 6 || !FindLastPlayer(g))
             return; // no turn has ended, or its player has been deleted since
+        if (g.DeckRevealed)
+            return; // its deck is known to all: the turn cannot go on from it
         toResults(console);
         cardBox(console, g.CardIndex).Enabled = true;
         reopenResult(console);

@@ -28,6 +28,11 @@ void LogFixCard(Console& console)
     appendEntry(console, console.settings.LogFile, FixCardLine() + RecordLineEnd());
 }
 
+void LogResumedTurn(Console& console)
+{
+    appendEntry(console, console.settings.LogFile, ResumedTurnLine() + RecordLineEnd());
+}
+
 void AppendPlayersFile(Console& console, const QString& name)
 {
     appendEntry(console, console.settings.PlayersFile, name + RecordLineEnd());

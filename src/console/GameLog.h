@@ -15,6 +15,10 @@ void WriteLog(Console& console, const QString& previousCard, const QString& newC
 // since no longer counts.
 void LogFixCard(Console& console);
 
+// After a recovery has taken the last turn up again at its last logged wager: the line that
+// tells a later recovery that wager is being asked again, so its next wager line replaces it.
+void LogResumedTurn(Console& console);
+
 // One line with the name of a player who has just entered the roster.
 void AppendPlayersFile(Console& console, const QString& name);
 

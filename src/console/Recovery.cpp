@@ -3,8 +3,11 @@
 #include "chat/ChatLink.h"
 #include "console/BusyLock.h"
 #include "console/Console.h"
+#include "console/Dealing.h"
+#include "console/GameLog.h"
 #include "console/HostName.h"
 #include "console/Pacing.h"
+#include "console/Placeholders.h"
 #include "console/Roster.h"
 #include "console/Toolkit.h"
 #include "game/RosterRules.h"
@@ -75,8 +78,8 @@ bool restorePlayers(Console& console)
 }
 
 // The turn under way, back at its last logged wager: the cards logged so far in their boxes,
-// the face-up card's box the one to fill.
-void resumeTurn(Console& console, const QStringList& cards)
+// the face-up card's box the one to fill (unless the deck deals it).
+DeckResumed resumeTurn(Console& console, const QStringList& cards)
 {
     GameState& g = console.game;
     ConsoleState& c = console.controls;
@@ -85,11 +88,17 @@ void resumeTurn(Console& console, const QStringList& cards)
         c.cmbStart[i].Text = index < cards.size() ? cards[index] : QString();
         c.cmbStart[i].Enabled = false;
     }
-    c.cmbStart[static_cast<std::size_t>(g.CardIndex)].Enabled = true;
+    const DeckResumed deck = ResumeDeck(console, g.Current().Name, cards.mid(0, g.CardIndex + 1));
+    c.cmbStart[static_cast<std::size_t>(g.CardIndex)].Enabled = !g.DeckInPlay;
     c.txtPlayer.Text = g.Current().Name;
     c.txtWager.Text = ScoreText(g.Current().Score);
     c.cmdSay.Caption = QStringLiteral("Ask for Wager");
     g.RoundState = RoundAskForWager;
+    // The results said before the interruption are not this run's to take back with Fix Card,
+    // and a later recovery must know the last logged wager is being asked again.
+    g.LastResult = 0;
+    LogResumedTurn(console);
+    return deck;
 }
 
 void resumeBetweenTurns(Console& console)
@@ -160,8 +169,11 @@ void recover(Console& console)
 
     // A turn is taken up again only for a player the roster holds.
     QString second;
-    if (last.Score > 0.0f && g.CardIndex < 6 && !last.Name.isEmpty() && g.CurrentPlayer != 0) {
-        resumeTurn(console, lastCards);
+    DeckResumed deck = DeckResumed::NotDealt;
+    const bool resumed =
+        last.Score > 0.0f && g.CardIndex < 6 && !last.Name.isEmpty() && g.CurrentPlayer != 0;
+    if (resumed) {
+        deck = resumeTurn(console, lastCards);
         second = QStringLiteral("Current Player is ") + g.Current().Name;
     } else {
         resumeBetweenTurns(console);
@@ -170,6 +182,10 @@ void recover(Console& console)
     ShowRoster(console);
     SayAndPause(console, QStringLiteral("Scores Recovered"));
     SayAndPause(console, second);
+    if (deck == DeckResumed::Lost)
+        SayMessage(console, console.settings.DealLost);
+    if (!resumed) // a dealt turn that ended before its deck was revealed
+        RevealLeftoverDeck(console);
 }
 
 } // namespace

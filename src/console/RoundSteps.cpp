@@ -2,6 +2,7 @@
 
 #include "chat/ChatLink.h"
 #include "console/Console.h"
+#include "console/Dealing.h"
 #include "console/GameLog.h"
 #include "console/Pacing.h"
 #include "console/Placeholders.h"
@@ -66,6 +67,7 @@ void DrawNextPlayer(Console& console)
     c.txtWager.Text = ScoreText(player.Score);
     ClearGuess(console);
     WriteLog(console, QString(), QString());
+    DealDeck(console);
     SayMessage(console, console.settings.Call);
     if (g.CurrentPlayer == 0)
         return; // deleted while the call was said: the roster already went back to the draw
@@ -73,8 +75,9 @@ void DrawNextPlayer(Console& console)
     c.cmdSay.Caption = QStringLiteral("Ask for Wager");
     g.RoundState = RoundAskForWager;
     g.CardIndex = 0;
-    c.cmbStart[0].Text.clear();
-    c.cmbStart[0].Enabled = true;
+    // A dealt turn's face-up card is the deck's first; the host picks only undealt cards.
+    c.cmbStart[0].Text = DealtCard(console, 0);
+    c.cmbStart[0].Enabled = !g.DeckInPlay;
     for (std::size_t i = 1; i < c.cmbStart.size(); ++i) {
         c.cmbStart[i].Text.clear();
         c.cmbStart[i].Enabled = false;
@@ -106,7 +109,7 @@ void AskForWager(Console& console)
     c.cmdSay.Caption = QStringLiteral("Say Wager");
     cardBox(console, g.CardIndex).Enabled = false;
     ++g.CardIndex;
-    cardBox(console, g.CardIndex).Enabled = true;
+    cardBox(console, g.CardIndex).Enabled = !g.DeckInPlay;
 }
 
 void SayWager(Console& console)
@@ -161,7 +164,7 @@ void SayWager(Console& console)
     g.RoundState = RoundAskForWager;
     cardBox(console, g.CardIndex).Enabled = false;
     --g.CardIndex;
-    cardBox(console, g.CardIndex).Enabled = true;
+    cardBox(console, g.CardIndex).Enabled = !g.DeckInPlay;
     c.txtWager.Text = ScoreText(g.Current().Score);
 }
 
@@ -173,6 +176,8 @@ void SayResults(Console& console)
     if (g.CardIndex < 1 || g.CardIndex > 6)
         return;
     cardBox(console, g.CardIndex).Enabled = false;
+    if (g.DeckInPlay) // the deck turns the card; after a Fix Card, the same one again
+        cardBox(console, g.CardIndex).Text = DealtCard(console, g.CardIndex);
     const QString card = cardBox(console, g.CardIndex).Text;
     const QString reveal = QStringLiteral("¤   ") + card + QStringLiteral("   ¤");
     if (!IsValidCard(card)) {
@@ -212,6 +217,7 @@ void SayResults(Console& console)
     const PlayerRecord& done = g.Current();
     SayMessage(console, done.Name + QStringLiteral(" has ") + ScoreText(done.Score) +
                             QStringLiteral(" points.  Thanks for playing"));
+    RevealDeck(console);
     for (std::size_t i = 1; i < c.cmbStart.size(); ++i)
         c.cmbStart[i].Enabled = false;
     SortRoster(console);

@@ -17,6 +17,7 @@ void ApplySettingsToWindow(Console& console)
     ConsoleState& c = console.controls;
 
     c.mnuOnTop.Checked = s.OnTop;
+    c.mnuDealCards.Checked = s.DealCards;
 
     if (s.Delay < SpeedVeryFast || s.Delay > SpeedSlow)
         s.Delay = SpeedFast;

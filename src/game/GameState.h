@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/Deck.h"
 #include "game/PlayerRecord.h"
 
 #include <QDateTime>
@@ -35,6 +36,12 @@ struct GameState
     float LastWager = 0.0f; // exact, so undoing a fractional stake gives the score back
     bool LastHigher = false;
     std::int32_t LastResult = 0;
+    // The deck the turn under way is dealt from, while DeckInPlay; DeckRevealed once its turn
+    // ended and the order was said, so that turn can no longer be reopened.
+    Deck TurnDeck;
+    QString DeckPlayer; // whose turn it is dealt for
+    bool DeckInPlay = false;
+    bool DeckRevealed = false;
 
     PlayerRecord& Current();
     const PlayerRecord& Current() const;

@@ -31,6 +31,7 @@ void UndoLastResult(GameState& g)
         player.Score -= player.Wager;
     else if (g.LastResult == ResultLose)
         player.Score += player.Wager;
+    g.LastResult = 0; // only the last result is known: it is taken back once
 }
 
 bool FindLastPlayer(GameState& g)

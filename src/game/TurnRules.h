@@ -19,7 +19,7 @@ inline constexpr std::int32_t ResultPush = 3;
 std::int32_t ScoreTurnedCard(GameState& g, const QString& previousCard, const QString& card);
 
 // Takes back the last result from the current player: its stake and guess come back, and the
-// points it won or lost are returned.
+// points it won or lost are returned. Once: until a card is scored again there is no result.
 void UndoLastResult(GameState& g);
 
 // After a game's last turn the busy lock has let go of the player: finds it again by name.

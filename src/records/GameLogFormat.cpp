@@ -33,6 +33,11 @@ QString FixCardLine()
     return QStringLiteral("Fixing Card");
 }
 
+QString ResumedTurnLine()
+{
+    return QStringLiteral("Turn Recovered");
+}
+
 QString ClosingLine(float score, const QString& card)
 {
     QString line = NumericPrintForm(score);

@@ -32,3 +32,7 @@ QString LogSeparator();
 
 // "Fixing Card", the words said in the chat at that moment: no score line reads like it.
 QString FixCardLine();
+
+// "Turn Recovered", written when a recovery takes a turn up again at its last logged wager:
+// that wager is asked again, so the next wager line takes its place as after a Fix Card.
+QString ResumedTurnLine();

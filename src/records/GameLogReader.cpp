@@ -92,8 +92,9 @@ void addLine(Block& block, TurnLine line)
     settle(block);
 }
 
-// Fix Card reopens the last wager: a closing line after it no longer counts, and the wager
-// line stands (to be asked again) until the next wager line replaces it.
+// Fix Card, or a recovery resuming the turn, reopens the last wager: a closing line after it no
+// longer counts, and the wager line stands (to be asked again) until the next wager line replaces
+// it.
 void fixCard(Block& block)
 {
     while (!block.Lines.empty() && !block.Lines.back().Stake)
@@ -146,7 +147,7 @@ GameLogContents ReadGameLogText(const QString& text)
             continue; // the blank line that ends the header
         if (!block.Turn)
             return fail(LogFault::BadLine, i);
-        if (line == FixCardLine()) {
+        if (line == FixCardLine() || line == ResumedTurnLine()) {
             fixCard(block);
             continue;
         }

@@ -40,6 +40,7 @@ QStringList RecordFileLines(const QString& text);
 // like, the line after a separator is a name. Wager and closing lines are read as fields
 // separated by blanks: score, card, and on a wager line the wager and "higher" or "lower".
 // A block may hold more card lines than a turn has cards: every Fix Card adds a wager line.
-// Where Fix Card left its line, the wager line before it is replaced by the next wager line
-// and a closing line between them is dropped; logs of older versions have no such lines.
+// Where Fix Card or a recovery that resumed the turn left its line, the wager line before it is
+// replaced by the next wager line and a closing line between them is dropped; logs of older
+// versions have no such lines.
 GameLogContents ReadGameLogText(const QString& text);

@@ -26,6 +26,11 @@ QString SettingsFilePath(const QString& folder)
     return RecordPath(folder, QStringLiteral("quillo.ini"));
 }
 
+QString DeckFilePath(const QString& folder)
+{
+    return RecordPath(folder, QStringLiteral("QODeck.txt"));
+}
+
 QString MonthlyDateText(const QDate& date, bool dayOfWeek)
 {
     const QLocale locale = QLocale::system();

@@ -9,6 +9,7 @@ QString RecordPath(const QString& folder, const QString& fileName);
 QString LogFilePath(const QString& folder);      // Quillo.log
 QString PlayersFilePath(const QString& folder);  // QOPlayers.txt
 QString SettingsFilePath(const QString& folder); // quillo.ini
+QString DeckFilePath(const QString& folder);     // QODeck.txt
 
 // The date part of a monthly points file's name, with the system language's names:
 // the full month and the two-digit year ("March03"), or with dayOfWeek the two-digit month,

@@ -28,6 +28,12 @@ struct Settings
     QString Lose = QStringLiteral("awwww  %player% loses %points% points");
     QString Push = QStringLiteral("push!  %player% gets no points");
     QString MacroFile;
+    // Options > Deal Cards: the console deals each turn from a deck the players can check.
+    // Kept in quillo.ini only when it differs from these, so a file without it is unchanged.
+    bool DealCards = false;
+    QString DealCommit = QStringLiteral("Deck for %player% sealed, SHA-256 %hash%");
+    QString DealReveal = QStringLiteral("Deck for %player% was: %deck%");
+    QString DealLost = QStringLiteral("The deck of this turn is lost: the host picks the cards");
 
     QString LogFile;
     QString PlayersFile;

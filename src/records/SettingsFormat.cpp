@@ -33,7 +33,11 @@ enum class SettingKey
     WTG,
     Lose,
     Push,
-    MacroFile
+    MacroFile,
+    DealCards,
+    DealCommit,
+    DealReveal,
+    DealLost
 };
 
 struct KeyName
@@ -42,7 +46,7 @@ struct KeyName
     SettingKey Key;
 };
 
-constexpr std::array<KeyName, 14> Keys = {{
+constexpr std::array<KeyName, 18> Keys = {{
     {u"delay", SettingKey::Delay},
     {u"left", SettingKey::Left},
     {u"top", SettingKey::Top},
@@ -57,6 +61,10 @@ constexpr std::array<KeyName, 14> Keys = {{
     {u"lose", SettingKey::Lose},
     {u"push", SettingKey::Push},
     {u"macrofile", SettingKey::MacroFile},
+    {u"dealcards", SettingKey::DealCards},
+    {u"dealcommit", SettingKey::DealCommit},
+    {u"dealreveal", SettingKey::DealReveal},
+    {u"deallost", SettingKey::DealLost},
 }};
 
 std::optional<FileError> readInteger(const QString& value, std::int16_t& into)
@@ -111,6 +119,17 @@ std::optional<FileError> store(Settings& s, SettingKey key, const QString& line,
         return readBoolean(value, s.Points);
     case SettingKey::DayOfWeek:
         return readBoolean(value, s.DayOfWeek);
+    case SettingKey::DealCards:
+        return readBoolean(value, s.DealCards);
+    case SettingKey::DealCommit:
+        s.DealCommit = value;
+        break;
+    case SettingKey::DealReveal:
+        s.DealReveal = value;
+        break;
+    case SettingKey::DealLost:
+        s.DealLost = value;
+        break;
     case SettingKey::RegChar:
         s.RegChar = value.left(1);
         break;
@@ -176,7 +195,7 @@ int clampToInt16(int value)
 
 QString SettingsFileText(const Settings& s, int leftTwips, int topTwips)
 {
-    const QStringList lines = {
+    QStringList lines = {
         QStringLiteral("[Settings]"),
         QStringLiteral("Delay=") + NumericPrintForm(s.Delay),
         QStringLiteral("Left=") + NumericPrintForm(clampToInt16(leftTwips)),
@@ -192,7 +211,17 @@ QString SettingsFileText(const Settings& s, int leftTwips, int topTwips)
         QStringLiteral("Lose=") + s.Lose,
         QStringLiteral("Push=") + s.Push,
         QStringLiteral("MacroFile=") + s.MacroFile,
-        QString(),
     };
+    // Dealing came later: a host who never used it keeps the file older versions wrote.
+    const Settings defaults;
+    if (s.DealCards != defaults.DealCards)
+        lines.append(QStringLiteral("DealCards=") + boolText(s.DealCards));
+    if (s.DealCommit != defaults.DealCommit)
+        lines.append(QStringLiteral("DealCommit=") + s.DealCommit);
+    if (s.DealReveal != defaults.DealReveal)
+        lines.append(QStringLiteral("DealReveal=") + s.DealReveal);
+    if (s.DealLost != defaults.DealLost)
+        lines.append(QStringLiteral("DealLost=") + s.DealLost);
+    lines.append(QString());
     return lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }

@@ -182,6 +182,7 @@ void ConsoleBinding::showMenus()
     ShowMenu(m.mnuMonthlyDOW, c.mnuMonthlyDOW);
     ShowMenu(m.mnuMonthlyAll, c.mnuMonthlyAll);
     ShowMenu(m.mnuOnTop, c.mnuOnTop);
+    ShowMenu(m.mnuDealCards, c.mnuDealCards);
     ShowMenu(m.mnuAbout, c.mnuAbout);
 }
 

@@ -2,6 +2,7 @@
 
 #include "console/BusyLock.h"
 #include "console/Corrections.h"
+#include "console/Dealing.h"
 #include "console/MacroPlayback.h"
 #include "console/MonthlyPoints.h"
 #include "console/Recovery.h"
@@ -41,4 +42,5 @@ void WireHandlers(MainWindow& window)
     window.OnAction(QStringLiteral("mnuMThis"), mnuMThis_Click);
     window.OnAction(QStringLiteral("mnuMOther"), mnuMOther_Click);
     window.OnAction(QStringLiteral("mnuRecover"), RecoverGame);
+    window.OnAction(QStringLiteral("mnuDealCards"), mnuDealCards_Click);
 }

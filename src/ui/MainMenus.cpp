@@ -65,6 +65,8 @@ void MainMenus::Build(QMenuBar* bar, QWidget* window)
         Item(mnuMonthly, QStringLiteral("mnuMonthlyAll"), QStringLiteral("All Games"), true);
     mnuOptions->addMenu(mnuMonthly);
     mnuOnTop = Item(mnuOptions, QStringLiteral("mnuOnTop"), QStringLiteral("Stay on Top"), true);
+    mnuDealCards =
+        Item(mnuOptions, QStringLiteral("mnuDealCards"), QStringLiteral("Deal Cards"), true);
     Separator(mnuOptions, QStringLiteral("mnuSep4"));
     mnuSettings = Item(mnuOptions, QStringLiteral("mnuSettings"), QStringLiteral("Settings"));
     mnuEditMacros =

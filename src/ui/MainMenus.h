@@ -30,6 +30,7 @@ struct MainMenus
     QAction* mnuMonthlyDOW = nullptr;
     QAction* mnuMonthlyAll = nullptr;
     QAction* mnuOnTop = nullptr;
+    QAction* mnuDealCards = nullptr;
     QAction* mnuSettings = nullptr;
     QAction* mnuEditMacros = nullptr;
 

@@ -248,3 +248,22 @@ TEST(Corrections, FixCardBetweenTurnsReopensTheLastTurnUnlessItsPlayerIsGone)
     EXPECT_EQ(c.game.CurrentPlayer, 0);
     EXPECT_EQ(c.game.PlayerTable[0].Score, 0.0f);
 }
+
+TEST(Corrections, AResultIsTakenBackOnlyOnce)
+{
+    GameTable t;
+    Console& c = t.console;
+    bobFacing(t, u"5"_s);
+    play(t, u"5"_s, true, u"9"_s);  // 15
+    play(t, u"3"_s, false, u"4"_s); // 18
+    mnuFixCard_Click(c);            // the 4 taken back: 15
+    mnuFix_Click(c);                // and its wager
+    ASSERT_EQ(c.game.RoundState, RoundSayWager);
+    // Stepping back one more card would take the 4's result back a second time.
+    mnuFixCard_Click(c);
+    EXPECT_EQ(c.game.RoundState, RoundSayWager);
+    EXPECT_EQ(c.game.CardIndex, 2);
+    EXPECT_EQ(c.game.Current().Score, 15.0f);
+    EXPECT_EQ(t.room.SaidLines().count(u"Fixing Card"_s), 2);
+    EXPECT_EQ(t.LogBytes().count("Fixing Card"), 1);
+}

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -207,7 +208,7 @@ TEST(Recovery, AResumedTurnGoesOnAppendingToTheSameLog)
               (QStringList{u"Bob has 10 points"_s, u"Your Card is a 5.  What is your wager?"_s}));
     wager(*fresh, u"2"_s, false);
     reveal(*fresh, u"3"_s);
-    EXPECT_EQ(fresh->LogBytes(), before + " 10    5  2      lower\r\n");
+    EXPECT_EQ(fresh->LogBytes(), before + "Turn Recovered\r\n 10    5  2      lower\r\n");
     EXPECT_EQ(fresh->console.game.Current().Score, 12.0f);
     EXPECT_EQ(fresh->PlayersBytes(), QByteArray("Bob\r\n"));
 }
@@ -468,4 +469,68 @@ TEST(Recovery, ANameAnOlderVersionWroteWithALoneCrOrLfCostsOnlyThatPlayer)
     ASSERT_TRUE(SaveTodaysPoints(c));
     EXPECT_EQ(ReadBytes(c.settings.MonthlyFile),
               QByteArray("[Monthly]\r\nAnn= 22 \r\nDee= 10 \r\n"));
+}
+
+TEST(Recovery, ATurnRecoveredOnceAndTwiceResumesAtItsCardAfterEveryClick)
+{
+    GameTable t;
+    t.OpenWith({u"Ann"_s, u"Bob"_s});
+    t.DrawOnly(u"Bob"_s);
+    face(t, u"5"_s);
+    wager(t, u"5"_s, true);
+    reveal(t, u"9"_s); // won: 15, then the console stops
+
+    Expected e;
+    e.Roster = {{u"Ann"_s, {10, false}}};
+    struct Step
+    {
+        std::string Where;
+        std::function<void(GameTable&)> Act;
+        float Score;       // the score before the wager a recovery asks again
+        QStringList Cards; // empty: the turn is over, Bob's score is Score
+    };
+    const auto play = [&](GameTable& table, const QList<Step>& steps) {
+        for (const Step& s : steps) {
+            s.Act(table);
+            e.Roster[u"Bob"_s] = {s.Score, true};
+            e.Current = s.Cards.isEmpty() ? QString() : u"Bob"_s;
+            e.Cards = s.Cards;
+            expectRecovered(table, e, s.Where);
+        }
+    };
+    const auto recover = [](GameTable& table) {
+        RecoverGame(table.console);
+        ASSERT_EQ(table.console.game.RoundState, RoundAskForWager);
+    };
+    const auto ask = [](GameTable& table) { table.Click(); };
+    const auto fixCard = [](GameTable& table) { mnuFixCard_Click(table.console); };
+    const QStringList on5{u"5"_s}, on3{u"5"_s, u"3"_s};
+
+    auto once = restartFrom(t);
+    play(*once, {{"recovered", recover, 10, on5},
+                 {"asked on the 5", ask, 10, on5},
+                 {"wagered again", [](GameTable& g) { wager(g, u"5"_s, true); }, 10, on5},
+                 {"lost on a 3", [](GameTable& g) { reveal(g, u"3"_s); }, 10, on5},
+                 {"asked on the 3", ask, 10, on5},
+                 {"wagered on the 3", [](GameTable& g) { wager(g, u"2"_s, false); }, 10, on5},
+                 {"won on a 2", [](GameTable& g) { reveal(g, u"2"_s); }, 5, on3}});
+    EXPECT_EQ(once->console.game.Current().Score, 7.0f);
+
+    // Interrupted again, and once more before any click: back on the 3, not one card further.
+    auto twice = restartFrom(*once);
+    play(*twice, {{"recovered again", recover, 5, on3}});
+    auto thrice = restartFrom(*twice);
+    play(*thrice, {{"recovered a third time", recover, 5, on3},
+                   // The result over the 5 was scored before the restart: nothing of this run to
+                   // take back, whether asked yet or not.
+                   {"card fixed at once", fixCard, 5, on3},
+                   {"asked on the 3 again", ask, 5, on3},
+                   {"card fixed while wagering", fixCard, 5, on3},
+                   {"wagered on the 3 again", [](GameTable& g) { wager(g, u"5"_s, true); }, 5, on3},
+                   {"won on a K", [](GameTable& g) { reveal(g, u"K"_s); }, 5, on3},
+                   {"the K fixed", fixCard, 5, on3},
+                   {"lost on a 2 instead", [](GameTable& g) { reveal(g, u"2"_s); }, 0, {}}});
+    EXPECT_EQ(thrice->console.game.RoundState, RoundDrawPlayer);
+    EXPECT_EQ(thrice->LogBytes().count("Turn Recovered"), 3);
+    EXPECT_EQ(thrice->LogBytes().count("Fixing Card"), 1);
 }

@@ -261,3 +261,28 @@ TEST(SettingsFile, WindowFarOutIsKeptWithinWhatTheFileCanReadBack)
     EXPECT_EQ(t.console.settings.Left, 32767);
     EXPECT_EQ(t.console.settings.Top, -32768);
 }
+
+TEST(SettingsFile, DealingIsKeptOnlyWhenOnAndItsLinesOnlyWhenChanged)
+{
+    TestConsole t;
+    Settings& s = t.console.settings;
+    const QString ini = t.Path(u"quillo.ini"_s);
+    s.DealCards = true;
+    ASSERT_TRUE(WriteSettings(t.console, 1440, 1080));
+    QByteArray on = DefaultsFile;
+    on.insert(on.size() - 2, "DealCards=True\r\n");
+    EXPECT_EQ(ReadBytes(ini), on);
+
+    s.DealReveal = u"Deck: %deck%"_s;
+    ASSERT_TRUE(WriteSettings(t.console, 1440, 1080));
+    ReadConsole back(ReadBytes(ini));
+    ASSERT_TRUE(back.ok);
+    EXPECT_TRUE(back.console.settings.DealCards);
+    EXPECT_EQ(back.console.settings.DealReveal, u"Deck: %deck%"_s);
+    EXPECT_EQ(back.console.settings.DealCommit, Settings{}.DealCommit);
+
+    // Off again, and the messages back to their defaults: the file older versions wrote.
+    s = Settings{};
+    ASSERT_TRUE(WriteSettings(t.console, 1440, 1080));
+    EXPECT_EQ(ReadBytes(ini), DefaultsFile);
+}

@@ -37,6 +37,9 @@ TEST(TurnRules, ATurnedCardWinsLosesOrPushesAndFixCardTakesItBack)
         EXPECT_EQ(p.Score, 10.0f);
         EXPECT_EQ(p.Wager, 2.5f);
         EXPECT_EQ(p.Higher, c.Higher);
+        EXPECT_EQ(g.LastResult, 0);
+        UndoLastResult(g); // nothing left to take back
+        EXPECT_EQ(p.Score, 10.0f);
     }
 }
 

@@ -171,3 +171,20 @@ TEST(GameLogReader, AFixCardLineReopensTheWagerBeforeIt)
     const GameLogContents stray = ReadGameLogText(Header + fix);
     EXPECT_EQ(stray.Fault, LogFault::BadLine);
 }
+
+TEST(GameLogReader, ATurnRecoveredTwiceCountsOneCardPerWager)
+{
+    // Won on a 5, recovered, lost on a 3, a wager on the 3 logged, recovered again.
+    const QString resumed = u"Turn Recovered\r\n"_s;
+    const QString log = Header + Separator + u"Bob\r\n 10    5  5      higher\r\n"_s + resumed +
+                        u" 10    5  5      higher\r\n 5     3  2      lower\r\n"_s + resumed;
+    const GameLogContents read = ReadGameLogText(log);
+    ASSERT_FALSE(read.Fault);
+    ASSERT_EQ(read.Turns.size(), 1u);
+    EXPECT_EQ(read.Turns[0].Cards, (QStringList{u"5"_s, u"3"_s}));
+    EXPECT_EQ(read.Turns[0].Record.Score, 5.0f);
+    // Without the lines, as older versions wrote it, every wager line is a card.
+    QString old = log;
+    old.remove(resumed);
+    EXPECT_EQ(ReadGameLogText(old).Turns[0].Cards, (QStringList{u"5"_s, u"5"_s, u"3"_s}));
+}

@@ -107,3 +107,23 @@ TEST(OptionsMenu, AboutHidesTheConsoleUntilTheBoxCloses)
     ASSERT_TRUE(WaitUntil([&open] { return open.isNull(); }));
     EXPECT_TRUE(w.isVisible());
 }
+
+TEST(OptionsMenu, DealCardsChecksItselfAndIsKeptAtOnce)
+{
+    UiConsole t;
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    QAction* deal = t.Action(u"mnuDealCards"_s);
+    ASSERT_NE(deal, nullptr);
+    EXPECT_TRUE(deal->isCheckable());
+    EXPECT_FALSE(deal->isChecked());
+    EXPECT_EQ(deal->text(), u"Deal Cards"_s);
+
+    deal->trigger();
+    EXPECT_TRUE(deal->isChecked());
+    EXPECT_TRUE(t.TheConsole().settings.DealCards);
+    EXPECT_TRUE(t.SettingsText().contains(u"\r\nDealCards=True\r\n"_s));
+
+    deal->trigger();
+    EXPECT_FALSE(deal->isChecked());
+    EXPECT_FALSE(t.SettingsText().contains(u"Deal"_s));
+}
