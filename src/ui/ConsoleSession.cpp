@@ -1,6 +1,7 @@
 #include "ui/ConsoleSession.h"
 
 #include "console/LinkStateLine.h"
+#include "console/RecoveryOffer.h"
 #include "console/SettingsFile.h"
 #include "console/WindowSettings.h"
 #include "records/SaveCopies.h"
@@ -87,6 +88,9 @@ ConsoleSession::Outcome ConsoleSession::Start()
                 SaveSettings(console_);
         });
     }
+    // A game cut short by a crash or a kill is offered back once, with the window in sight.
+    OfferRecovery(console_);
+    window_->ShowState();
     return Outcome::Running;
 }
 
