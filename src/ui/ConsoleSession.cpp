@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QSessionManager>
+#include <QTimer>
 
 namespace {
 
@@ -88,10 +89,20 @@ ConsoleSession::Outcome ConsoleSession::Start()
                 SaveSettings(console_);
         });
     }
-    // A game cut short by a crash or a kill is offered back once, with the window in sight.
+    // A game cut short by a crash or a kill is offered back once, from the event loop: with the
+    // program's windows in sight, and the end of the run handled should the host close the
+    // console while the recovery speaks. Only a game in the folder now is offered.
+    if (UnfinishedGameLogged(console_.settings))
+        QTimer::singleShot(0, this, &ConsoleSession::offerRecovery);
+    return Outcome::Running;
+}
+
+void ConsoleSession::offerRecovery()
+{
+    if (shutDown_)
+        return;
     OfferRecovery(console_);
     window_->ShowState();
-    return Outcome::Running;
 }
 
 void ConsoleSession::Shutdown()
