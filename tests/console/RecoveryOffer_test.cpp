@@ -30,8 +30,9 @@ void copyRecords(const GameTable& from, GameTable& to)
 {
     for (const QString& name : {u"Quillo.log"_s, u"QOPlayers.txt"_s}) {
         QFile::remove(to.Path(name));
-        if (QFile::exists(from.Path(name)))
+        if (QFile::exists(from.Path(name))) {
             ASSERT_TRUE(QFile::copy(from.Path(name), to.Path(name)));
+        }
     }
 }
 
