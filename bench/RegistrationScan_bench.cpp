@@ -20,6 +20,10 @@ public:
     {
         return Answer::Cancel;
     }
+    Answer AskYesNo(const QString&, const QString&) override
+    {
+        return Answer::No;
+    }
     std::optional<QString> OpenFileName(const QString&) override
     {
         return std::nullopt;

@@ -43,6 +43,14 @@ struct MenuState
     bool Checked = false;
 };
 
+// The tips shown while the pointer rests on a control: what the window cannot show on it.
+struct ToolTipState
+{
+    std::array<QString, 21> txtButton{}; // each macro button's macro name; slot 0 unused
+    std::array<QString, 7> cmbStart{};   // which card each card box holds
+    QString lstPlayers;                  // what a row of the player list says
+};
+
 struct ConsoleState
 {
     QString Caption = QStringLiteral("Quillo"); // frmMain's caption
@@ -75,6 +83,8 @@ struct ConsoleState
     MenuState mnuOnTop{true, true};
     MenuState mnuDealCards;
     MenuState mnuAbout;
+
+    ToolTipState ToolTips;
 
     ConsoleState();
 };

@@ -1,6 +1,7 @@
 #include "console/Console.h"
 #include "console/MacroEditor.h"
 #include "console/MacroFile.h"
+#include "console/MacroNames.h"
 #include "console/SettingsFile.h"
 #include "console/Toolkit.h"
 #include "records/MacroFileLimits.h"
@@ -54,6 +55,7 @@ bool MacroEditor::Form_Unload()
             writeMacros();
     }
     SaveSettings(console_);
+    ShowMacroNames(console_);
     console_.controls.Visible = true;
     return true;
 }

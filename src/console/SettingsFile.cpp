@@ -3,6 +3,7 @@
 #include "chat/ChatLink.h"
 #include "console/Console.h"
 #include "console/MacroFile.h"
+#include "console/MacroNames.h"
 #include "console/ProgramError.h"
 #include "console/Toolkit.h"
 #include "macros/BuiltInMacros.h"
@@ -44,6 +45,7 @@ bool SetDefaults(Console& console)
     console.chat.DapiRegister();
     if (!ReadSettings(console))
         return false;
+    ShowMacroNames(console);
     settings.LogFile = LogFilePath(console.programFolder);
     settings.PlayersFile = PlayersFilePath(console.programFolder);
     settings.MonthlyFile =

@@ -25,6 +25,9 @@ public:
     // A Yes/No/Cancel question.
     virtual Answer Ask(const QString& text, const QString& title) = 0;
 
+    // A question with Yes and No only; closing the box answers No.
+    virtual Answer AskYesNo(const QString& text, const QString& title) = 0;
+
     // The common file dialog. The filter is written "Label|pattern|Label|pattern".
     // Empty when the host cancels.
     virtual std::optional<QString> OpenFileName(const QString& filter) = 0;

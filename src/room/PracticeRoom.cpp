@@ -77,9 +77,9 @@ void PracticeRoom::KillDDE()
 void PracticeRoom::Say(const QString& avatar, const QString& text)
 {
     const QByteArray line = ToCp1252(avatar) + ": " + ToCp1252(text) + LineEnd;
+    // Only the chat text shows it: a notice would read as a report of the room's link (value 0
+    // is "in the channel"), and the room has no link of its own to report.
     chat_ += line;
-    if (open_ && callbacks_.OnNotify)
-        callbacks_.OnNotify(QByteArrayLiteral("chat"), 0, line);
 }
 
 void PracticeRoom::Esp(const QString& sender, const QString& text)
@@ -88,8 +88,6 @@ void PracticeRoom::Esp(const QString& sender, const QString& text)
     const QString shown = tag.isEmpty() ? QStringLiteral(": ") + text : QStringLiteral(": ") + tag;
     const QByteArray line = "ESP from " + ToCp1252(sender) + ToCp1252(shown) + LineEnd;
     chat_ += line;
-    if (open_ && callbacks_.OnNotify)
-        callbacks_.OnNotify(QByteArrayLiteral("esp"), 2, line);
 }
 
 void PracticeRoom::AppendRaw(const QByteArray& bytes)

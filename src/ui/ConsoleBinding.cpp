@@ -26,6 +26,12 @@ void ShowText(QLineEdit* box, const TextBoxState& state)
     box->setEnabled(state.Enabled);
 }
 
+void ShowTip(QWidget* widget, const QString& tip)
+{
+    if (widget->toolTip() != tip)
+        widget->setToolTip(tip);
+}
+
 void ShowMenu(QAction* action, const MenuState& state)
 {
     action->setEnabled(state.Enabled);
@@ -80,6 +86,7 @@ void ConsoleBinding::ToWidgets()
     do {
         again_ = false;
         showControls();
+        showToolTips();
         showLinkState();
         showMenus();
         showWindow();
@@ -136,6 +143,16 @@ void ConsoleBinding::showControls()
     for (int i = 1; i <= 20; ++i)
         ShowText(w_.txtButton[static_cast<std::size_t>(i)],
                  c.txtButton[static_cast<std::size_t>(i)]);
+}
+
+void ConsoleBinding::showToolTips()
+{
+    const ToolTipState& tips = console_.controls.ToolTips;
+    for (std::size_t i = 0; i < w_.cmbStart.size(); ++i)
+        ShowTip(w_.cmbStart[i], tips.cmbStart[i]);
+    for (std::size_t i = 1; i < tips.txtButton.size(); ++i)
+        ShowTip(w_.txtButton[i], tips.txtButton[i]);
+    ShowTip(w_.lstPlayers, tips.lstPlayers);
 }
 
 void ConsoleBinding::showLinkState()

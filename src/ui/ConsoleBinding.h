@@ -23,6 +23,7 @@ public:
 private:
     void connectEdits();
     void showControls();
+    void showToolTips();
     void showLinkState();
     void showMenus();
     void showWindow();

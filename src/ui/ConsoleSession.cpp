@@ -1,6 +1,7 @@
 #include "ui/ConsoleSession.h"
 
 #include "console/LinkStateLine.h"
+#include "console/RecoveryOffer.h"
 #include "console/SettingsFile.h"
 #include "console/WindowSettings.h"
 #include "records/SaveCopies.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -91,7 +93,20 @@ ConsoleSession::Outcome ConsoleSession::Start()
                 SaveSettings(console_);
         });
     }
+    // A game cut short by a crash or a kill is offered back once, from the event loop: with the
+    // program's windows in sight, and the end of the run handled should the host close the
+    // console while the recovery speaks. Only a game in the folder now is offered.
+    if (UnfinishedGameLogged(console_.settings))
+        QTimer::singleShot(0, this, &ConsoleSession::offerRecovery);
     return Outcome::Running;
+}
+
+void ConsoleSession::offerRecovery()
+{
+    if (shutDown_)
+        return;
+    OfferRecovery(console_);
+    window_->ShowState();
 }
 
 void ConsoleSession::Shutdown()

@@ -58,6 +58,8 @@ Q_SIGNALS:
     void ended();
 
 private:
+    void offerRecovery();
+
     WidgetToolkit toolkit_;
     ChatLink chat_;
     Console console_;

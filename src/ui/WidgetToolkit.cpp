@@ -64,6 +64,11 @@ Toolkit::Answer WidgetToolkit::box(const ShownBox& shown)
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
+    case ShownBox::Type::YesNoQuestion:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
     }
     const int pressed = box.exec();
     if (pressed == QMessageBox::Yes)
@@ -81,6 +86,12 @@ void WidgetToolkit::MessageBox(const QString& text, const QString& title)
 Toolkit::Answer WidgetToolkit::Ask(const QString& text, const QString& title)
 {
     return box({ShownBox::Type::Question, text, title});
+}
+
+Toolkit::Answer WidgetToolkit::AskYesNo(const QString& text, const QString& title)
+{
+    return box({ShownBox::Type::YesNoQuestion, text, title}) == Answer::Yes ? Answer::Yes
+                                                                            : Answer::No;
 }
 
 void WidgetToolkit::ErrorBox(int number, const QString& description, const QString& source)

@@ -1,4 +1,5 @@
 #include "console/MacroEditor.h"
+#include "console/SettingsFile.h"
 #include "support/EditorConsole.h"
 
 #include <QFile>
@@ -132,4 +133,25 @@ TEST(MacroEditor, AnsweringYesButNotSavingKeepsTheSetInsteadOfGoingOn)
     EXPECT_EQ(t.Macro(1).Text, u"precious"_s);
     EXPECT_EQ(t.Macro(3).Name, u"Rules"_s);
     EXPECT_TRUE(editor.controls.MacrosChanged);
+}
+
+TEST(MacroEditor, TheConsolesButtonTipsNameTheMacrosFromStartUpAndAfterARename)
+{
+    EditorConsole t;
+    ASSERT_TRUE(SetDefaults(t.console));
+    const auto& tips = t.console.controls.ToolTips.txtButton;
+    EXPECT_EQ(tips[1], u"Hello"_s);
+    EXPECT_EQ(tips[8], u"Scores"_s);
+    EXPECT_EQ(tips[10], u"Get Regs"_s);
+    EXPECT_TRUE(tips[2].isEmpty());
+
+    MacroEditor editor(t.console);
+    editor.txtMacroName_Change(u"Welcome"_s);
+    editor.txtButton_Click(5);
+    editor.txtMacroName_Change(u""_s); // a name taken away takes its tip too
+    t.toolkit.QueueFileName(std::nullopt);
+    EXPECT_TRUE(editor.Form_Unload());
+    EXPECT_EQ(tips[1], u"Welcome"_s);
+    EXPECT_TRUE(tips[5].isEmpty());
+    EXPECT_EQ(tips[9], u"Call for Regs"_s);
 }

@@ -22,12 +22,17 @@ TEST(PracticeRoom, ShowsTheHostsLinesUnderItsAvatarOnceRegistered)
 TEST(PracticeRoom, ShowsEspsWithGestureTagsInPlaceOfGestureCharacters)
 {
     PracticeRoom room;
+    FakeToolkit toolkit;
+    ChatLink chat(room, toolkit, u"quillo"_s);
+    ASSERT_TRUE(chat.InitDDE());
     room.Esp(u"Bob"_s, u"$"_s);
     room.Esp(u"Cy"_s, u"°"_s);
     room.Esp(u"Di"_s, u"°!"_s);
     room.Say(u"Ed"_s, u"¶"_s);
     EXPECT_EQ(room.ChatText(), QByteArray("ESP from Bob: $\r\nESP from Cy: <relax>\r\n"
                                           "ESP from Di: \xB0!\r\nEd: \xB6\r\n"));
+    // The room has no link to report: what is said there is no word about one.
+    EXPECT_FALSE(chat.LinkState.Reported);
 }
 
 TEST(PracticeRoom, AFailingInitLeavesTheRoomClosed)

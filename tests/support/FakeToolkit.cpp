@@ -21,6 +21,11 @@ Toolkit::Answer FakeToolkit::Ask(const QString& text, const QString& title)
     return answer;
 }
 
+Toolkit::Answer FakeToolkit::AskYesNo(const QString& text, const QString& title)
+{
+    return Ask(text, title) == Answer::Yes ? Answer::Yes : Answer::No;
+}
+
 std::optional<QString> FakeToolkit::OpenFileName(const QString& filter)
 {
     FileFilters.append(filter);

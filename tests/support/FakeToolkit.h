@@ -23,6 +23,7 @@ public:
 
     void MessageBox(const QString& text, const QString& title) override;
     Answer Ask(const QString& text, const QString& title) override;
+    Answer AskYesNo(const QString& text, const QString& title) override; // No when none queued
     std::optional<QString> OpenFileName(const QString& filter) override;
     std::optional<QString> SaveFileName(const QString& filter, const QString& suggested) override;
     void WaitTicks(int ticks) override;
