@@ -1,11 +1,13 @@
 #include "irc/IrcBridgePath.h"
 #include "irc/IrcLaunchArguments.h"
 #include "irc/IrcLauncher.h"
+#include "irc/IrcOptions.h"
 #include "room/PracticeRoom.h"
 #include "services/ProgramFolder.h"
 #include "services/SystemClock.h"
 #include "socket/ChatClientChoice.h"
 #include "socket/SocketChatClient.h"
+#include "socket/SocketFolder.h"
 #include "ui/AppIcon.h"
 #include "ui/ConsoleSession.h"
 #include "ui/DisplayCheck.h"
@@ -14,6 +16,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <memory>
@@ -44,6 +48,17 @@ int main(int argc, char** argv)
                              QCoreApplication::applicationDirPath());
         if (!launcher.Ensure(irc.Url, irc.Nick, irc.BridgeOptions, socket)) {
             std::fprintf(stderr, "quillo: %s\n", qPrintable(launcher.ErrorText()));
+            return 1;
+        }
+        std::fprintf(stderr, "quillo: %s\n", qPrintable(launcher.ReportText(socket)));
+        for (const QString& warning :
+             IrcOptions::PasswordFileWarnings(QProcessEnvironment::systemEnvironment()))
+            std::fprintf(stderr, "quillo: %s\n", qPrintable(warning));
+    } else if (!socket.isEmpty()) {
+        // A socket in a folder somebody else can write in could be his, not the client's.
+        const QString folderError = CheckSocketFolder(QFileInfo(socket).absolutePath());
+        if (!folderError.isEmpty()) {
+            std::fprintf(stderr, "quillo: %s\n", qPrintable(folderError));
             return 1;
         }
     }

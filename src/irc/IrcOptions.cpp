@@ -2,6 +2,7 @@
 
 #include "irc/IrcNick.h"
 #include "irc/IrcSendQueue.h"
+#include "text/FixedLines.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -63,18 +64,50 @@ bool readSecret(const QProcessEnvironment& env, const QString& name, QByteArray&
 
 QStringList IrcOptions::PassedOnValueOptions()
 {
-    return {QStringLiteral("sasl-user"), QStringLiteral("send-interval"), QStringLiteral("burst"),
-            QStringLiteral("reconnect-min"), QStringLiteral("reconnect-max")};
+    return {QStringLiteral("sasl-user"),     QStringLiteral("send-interval"),
+            QStringLiteral("burst"),         QStringLiteral("reconnect-min"),
+            QStringLiteral("reconnect-max"), QStringLiteral("idle-exit")};
 }
 
 QString IrcOptions::Usage()
 {
     return QStringLiteral(
         "usage: quillo-irc [--socket PATH] --nick NICK [--sasl-user NAME] [--insecure]\n"
-        "                  [--send-interval MS] [--burst N] [--reconnect-min MS]\n"
-        "                  [--reconnect-max MS] irc[s]://HOST[:PORT]/#channel\n"
+        "                  [--idle-exit SECONDS] [--send-interval MS] [--burst N]\n"
+        "                  [--reconnect-min MS] [--reconnect-max MS] "
+        "irc[s]://HOST[:PORT]/#channel\n"
+        "       quillo-irc --list\n"
+        "       quillo-irc --stop (--socket PATH | --nick NICK irc[s]://HOST[:PORT]/#channel)\n"
+        "       quillo-irc --help | --version\n"
+        "Serves the console over a local socket and talks to one IRC channel.\n"
+        "  --list             the bridges that run: server, channel, nick, process, socket\n"
+        "  --stop             end a bridge: it leaves the server with QUIT\n"
+        "  --idle-exit S      end after S seconds with no console (default 3600; 0: never)\n"
         "Passwords come from QUILLO_IRC_PASSWORD or QUILLO_IRC_PASSWORD_FILE (server) and\n"
         "QUILLO_IRC_SASL_PASSWORD or QUILLO_IRC_SASL_PASSWORD_FILE (SASL).\n");
+}
+
+QStringList IrcOptions::PasswordFileWarnings(const QProcessEnvironment& environment)
+{
+    QStringList warnings;
+    for (const char* name : {"QUILLO_IRC_PASSWORD_FILE", "QUILLO_IRC_SASL_PASSWORD_FILE"}) {
+        const QString variable = QString::fromLatin1(name);
+        // The variable itself wins over the file, which then is not read at all.
+        if (!environment.contains(variable) || environment.contains(variable.chopped(5)))
+            continue;
+        const QString file = environment.value(variable);
+        const QFile::Permissions others = QFile::ReadGroup | QFile::ReadOther;
+        if (QFile::exists(file) && (QFile::permissions(file) & others))
+            warnings.append(QStringLiteral("warning: %1, named by %2, can be read by other "
+                                           "users; chmod 600 it")
+                                .arg(file, variable));
+    }
+    return warnings;
+}
+
+QString IrcOptions::VersionText()
+{
+    return QStringLiteral("quillo-irc (Quillo Console) ") + ::VersionText() + u'\n';
 }
 
 std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
@@ -86,13 +119,33 @@ std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
         QStringList{QStringLiteral("socket"), QStringLiteral("nick")} + PassedOnValueOptions();
     for (const QString& name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
-    parser.addOption(QCommandLineOption(QStringLiteral("insecure")));
+    for (const char* flag : {"insecure", "help", "version", "list", "stop"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(flag)));
     if (!parser.parse(arguments))
         return fail(error, parser.errorText());
-    if (parser.positionalArguments().size() != 1)
-        return fail(error, QStringLiteral("give exactly one irc:// or ircs:// URL"));
 
     IrcOptions options;
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        options.Asked = parser.isSet(QStringLiteral("help")) ? Task::Help : Task::Version;
+        return options;
+    }
+    if (parser.isSet(QStringLiteral("list"))) {
+        if (!parser.positionalArguments().isEmpty())
+            return fail(error, QStringLiteral("--list takes no URL"));
+        options.Asked = Task::List;
+        return options;
+    }
+    options.SocketPath = parser.value(QStringLiteral("socket"));
+    if (parser.isSet(QStringLiteral("stop"))) {
+        options.Asked = Task::Stop;
+        if (!options.SocketPath.isEmpty() && parser.positionalArguments().isEmpty())
+            return options;
+        if (parser.positionalArguments().isEmpty())
+            return fail(error, QStringLiteral("--stop needs the bridge's --socket PATH, or its "
+                                              "--nick NICK and URL"));
+    }
+    if (parser.positionalArguments().size() != 1)
+        return fail(error, QStringLiteral("give exactly one irc:// or ircs:// URL"));
     options.UrlText = parser.positionalArguments().constFirst();
     QString why;
     const auto url = IrcUrl::Parse(options.UrlText, &why);
@@ -108,14 +161,16 @@ std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
                            : options.Nick;
     if (options.SaslUser.isEmpty() || options.SaslUser.contains('\0'))
         return fail(error, QStringLiteral("--sasl-user needs a name"));
-    options.SocketPath = parser.value(QStringLiteral("socket"));
+    if (options.Asked == Task::Stop)
+        return options;
     options.Insecure = parser.isSet(QStringLiteral("insecure"));
     options.SendIntervalMs = IrcSendQueue::DefaultIntervalMs;
     options.Burst = IrcSendQueue::DefaultBurst;
     if (!readNumber(parser, QStringLiteral("send-interval"), 0, options.SendIntervalMs, error) ||
         !readNumber(parser, QStringLiteral("burst"), 1, options.Burst, error) ||
         !readNumber(parser, QStringLiteral("reconnect-min"), 1, options.ReconnectMinMs, error) ||
-        !readNumber(parser, QStringLiteral("reconnect-max"), 1, options.ReconnectMaxMs, error))
+        !readNumber(parser, QStringLiteral("reconnect-max"), 1, options.ReconnectMaxMs, error) ||
+        !readNumber(parser, QStringLiteral("idle-exit"), 0, options.IdleExitSeconds, error))
         return std::nullopt;
     if (options.ReconnectMaxMs < options.ReconnectMinMs)
         return fail(error, QStringLiteral("--reconnect-max must not be below --reconnect-min"));
@@ -123,5 +178,6 @@ std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
         !readSecret(environment, QStringLiteral("QUILLO_IRC_SASL_PASSWORD"), options.SaslPassword,
                     error))
         return std::nullopt;
+    options.Warnings = PasswordFileWarnings(environment);
     return options;
 }
