@@ -24,6 +24,7 @@
 
 int main(int argc, char** argv)
 {
+    UseOwnRuntimeFolder(); // before Qt looks for one; a folder refused here is refused at use
     const QString advice = MissingDisplayAdvice(QString::fromLocal8Bit(argv[0]));
     if (!advice.isEmpty()) {
         std::fputs(advice.toLocal8Bit().constData(), stderr);

@@ -1,6 +1,7 @@
 #include "room/PracticeRoom.h"
 #include "socket/ChatClientChoice.h"
 #include "socket/ChatClientServer.h"
+#include "socket/SocketFolder.h"
 #include "ui/AppIcon.h"
 #include "ui/DisplayCheck.h"
 #include "ui/PracticeRoomWindow.h"
@@ -15,6 +16,7 @@
 // local socket, as it would reach a real one. "--headless" runs it without its window.
 int main(int argc, char** argv)
 {
+    UseOwnRuntimeFolder(); // before Qt looks for one; a folder refused here is refused at use
     bool headless = false;
     for (int i = 1; i < argc; ++i)
         headless = headless || QByteArrayView(argv[i]) == "--headless";

@@ -1,6 +1,7 @@
 #include "socket/SocketFolder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #if defined(Q_OS_UNIX)
@@ -38,6 +39,18 @@ bool Lstat(const QString& path, struct stat& info)
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0;
 }
 
+bool UsableRuntimeFolder(const QString& folder)
+{
+    struct stat info = {};
+    return QDir::isAbsolutePath(folder) && Lstat(folder, info) && S_ISDIR(info.st_mode) &&
+           info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
+}
+
+QString OwnFolder(const QString& temporaryFolder)
+{
+    return QDir::cleanPath(QDir(temporaryFolder).filePath(u"quillo-%1"_s.arg(::geteuid())));
+}
+
 // A folder above the socket folder that another user could rename, and so put a folder of his
 // own in the socket folder's place: one he owns, or one others may write in without the
 // sticky bit that keeps them from renaming what is not theirs.
@@ -46,9 +59,7 @@ QString CheckFoldersAbove(const QString& folder)
     QString above = QFileInfo(QFileInfo(folder).absolutePath()).canonicalFilePath();
     const uid_t me = ::geteuid();
     while (!above.isEmpty()) {
-        struct stat info
-        {
-        };
+        struct stat info = {};
         if (::stat(QFile::encodeName(above).constData(), &info) != 0)
             return u"the socket folder %1 lies in %2, which cannot be read"_s.arg(folder, above);
         if (info.st_uid != 0 && info.st_uid != me)
@@ -76,28 +87,40 @@ QString DefaultSocketFolder(const QString& runtimeFolder, const QString& tempora
 {
 #if defined(Q_OS_UNIX)
     // The runtime folder only when it is what it claims to be: a shell reached by su keeps
-    // the first user's, which is not this user's own.
-    struct stat info
-    {
-    };
-    if (QDir::isAbsolutePath(runtimeFolder) && Lstat(runtimeFolder, info) &&
-        S_ISDIR(info.st_mode) && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0)
+    // the first user's, which is not this user's own. One named by UseOwnRuntimeFolder is
+    // the socket folder itself.
+    const QString own = OwnFolder(temporaryFolder);
+    if (UsableRuntimeFolder(runtimeFolder) && QDir::cleanPath(runtimeFolder) != own)
         return QDir(runtimeFolder).filePath(u"quillo"_s);
     // One folder a user in the shared temporary folder, so that nobody else's stands in it.
-    return QDir(temporaryFolder).filePath(u"quillo-%1"_s.arg(::geteuid()));
+    return own;
 #else
     Q_UNUSED(runtimeFolder);
     return QDir(temporaryFolder).filePath(u"quillo"_s);
 #endif
 }
 
+QString UseOwnRuntimeFolder()
+{
+#if defined(Q_OS_UNIX)
+    if (UsableRuntimeFolder(qEnvironmentVariable("XDG_RUNTIME_DIR")))
+        return {};
+    const QString own = OwnFolder(QDir::tempPath());
+    const QString refusal = PrepareSocketFolder(own);
+    if (!refusal.isEmpty())
+        return refusal;
+    if (!UsableRuntimeFolder(own))
+        return {}; // the host's own folder of another mode: Qt would change it, so not named
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(own));
+#endif
+    return {};
+}
+
 QString CheckSocketFolder(const QString& folder)
 {
 #if defined(Q_OS_UNIX)
     const QString path = Clean(folder);
-    struct stat info
-    {
-    };
+    struct stat info = {};
     if (!Lstat(path, info))
         return u"the socket folder %1 cannot be used: %2"_s.arg(
             path, QString::fromLocal8Bit(std::strerror(errno)));
@@ -129,9 +152,7 @@ QString PrepareSocketFolder(const QString& folder)
     QString made;
     for (const QString& part : path.split(u'/', Qt::SkipEmptyParts)) {
         made += u'/' + part;
-        struct stat info
-        {
-        };
+        struct stat info = {};
         if (Lstat(made, info))
             continue;
         if (::mkdir(QFile::encodeName(made).constData(), 0700) == 0)

@@ -14,6 +14,12 @@ QString DefaultSocketFolder();
 // The same from given values, for a caller that has them at hand.
 QString DefaultSocketFolder(const QString& runtimeFolder, const QString& temporaryFolder);
 
+// Where XDG_RUNTIME_DIR is not a usable runtime folder (unset as under su or over ssh), makes
+// the program's own socket folder and names it there, before Qt looks for one and warns. So
+// the console, the room and a bridge started from them agree on one folder. Empty when the
+// environment is as it was or now names that folder, else why the folder cannot be used.
+QString UseOwnRuntimeFolder();
+
 // Makes the folder (mode 0700) when it is missing, or checks the one found; the missing
 // folders above it are made with mode 0700 too. Empty when the folder may be used, else why
 // not, naming the folder: a message for the host.

@@ -106,9 +106,7 @@ Outcome StartRoom(const QString& temporaryFolder, const QStringList& arguments)
 
 mode_t Mode(const QString& path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     ::lstat(QFile::encodeName(path).constData(), &info);
     return info.st_mode & 07777;
 }

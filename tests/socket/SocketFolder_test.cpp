@@ -2,9 +2,12 @@
 #include "socket/SocketFolder.h"
 
 #include "room/PracticeRoom.h"
+#include "support/WaitUntil.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -26,9 +29,7 @@ bool MakeFolder(const QString& path, mode_t mode)
 
 struct stat Stat(const QString& path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     ::lstat(QFile::encodeName(path).constData(), &info);
     return info;
 }
@@ -122,10 +123,40 @@ TEST(SocketFolder, TheDefaultIsInTheRuntimeFolderOnlyWhenThatIsTheUsersOwn)
     EXPECT_EQ(DefaultSocketFolder(dir.filePath(u"loose"_s), dir.path()), dir.filePath(own));
     EXPECT_EQ(DefaultSocketFolder(dir.filePath(u"missing"_s), dir.path()), dir.filePath(own));
     EXPECT_EQ(DefaultSocketFolder(u"relative"_s, dir.path()), dir.filePath(own));
+    // The folder a program named as the runtime folder for those it starts is the same one.
+    ASSERT_TRUE(MakeFolder(dir.filePath(own), 0700));
+    EXPECT_EQ(DefaultSocketFolder(dir.filePath(own), dir.path()).toStdString(),
+              dir.filePath(own).toStdString());
     if (::geteuid() == 0) {
         // As root in a shell reached by su, the runtime folder is still the first user's.
         ASSERT_EQ(
             ::chown(QFile::encodeName(dir.filePath(u"runtime"_s)).constData(), Nobody, Nobody), 0);
         EXPECT_EQ(DefaultSocketFolder(dir.filePath(u"runtime"_s), dir.path()), dir.filePath(own));
     }
+}
+
+TEST(SocketFolder, WithoutARuntimeFolderTheRoomsWindowNamesItsOwnAndQtDoesNotWarn)
+{
+    QTemporaryDir temporary;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"XDG_RUNTIME_DIR"_s);
+    environment.insert(u"TMPDIR"_s, temporary.path());
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    QProcess room;
+    room.setProcessEnvironment(environment);
+    room.start(QStringLiteral(QUILLO_ROOM_PROGRAM), {});
+    const QString socket =
+        QDir(temporary.path()).filePath(u"quillo-%1/room.sock"_s.arg(::geteuid()));
+    QString output;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            output += QString::fromLocal8Bit(room.readAllStandardOutput());
+            return output.contains(u"listening at "_s + socket);
+        },
+        10000))
+        << output.toStdString();
+    room.kill();
+    room.waitForFinished(5000);
+    EXPECT_EQ(Mode(QFileInfo(socket).absolutePath()), 0700u);
+    EXPECT_FALSE(QString::fromLocal8Bit(room.readAllStandardError()).contains(u"QStandardPaths"_s));
 }
