@@ -134,7 +134,7 @@ int main(int argc, char** argv)
         Say(stderr, QStringLiteral("quillo-irc: ") + warning + u'\n');
     switch (options->Asked) {
     case IrcOptions::Task::Help:
-        Say(stdout, IrcOptions::Usage());
+        Say(stdout, IrcOptions::Help());
         return 0;
     case IrcOptions::Task::Version:
         Say(stdout, IrcOptions::VersionText());

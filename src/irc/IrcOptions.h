@@ -50,7 +50,10 @@ struct IrcOptions
     // arguments includes the program's name first. Empty with the reason in error.
     static std::optional<IrcOptions> Parse(const QStringList& arguments,
                                            const QProcessEnvironment& environment, QString* error);
+    // The synopsis, given after a command line that cannot be followed; Help adds what
+    // each option does.
     static QString Usage();
+    static QString Help();
     static QString VersionText();
     // A line for each password file named in the environment that other users can read.
     static QStringList PasswordFileWarnings(const QProcessEnvironment& environment);
