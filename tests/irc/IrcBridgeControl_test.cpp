@@ -139,6 +139,7 @@ TEST_F(IrcBridgeControl, ListShowsTheBridgeAndStopNamedByAnotherSpellingEndsItWi
 
     // A console that comes back with the channel spelled otherwise reuses it.
     const QString other = u"irc://127.0.0.1:%1/%23QUILLO"_s.arg(server->Port());
+    EXPECT_EQ(IrcBridgeSocketPath(other, u"HOST"_s, folder), socket);
     IrcLauncher again(IrcBridgeProcess::Program(), runtime.path());
     ASSERT_TRUE(again.Ensure(other, u"HOST"_s, {}, IrcBridgeSocketPath(other, u"HOST"_s, folder)));
     EXPECT_FALSE(again.StartedBridge());
@@ -162,22 +163,22 @@ TEST_F(IrcBridgeControl, ABridgeWithNoConsoleForItsIdleTimeLeavesTheServer)
     ASSERT_TRUE(JoinBob());
     bridge = std::make_unique<IrcBridgeProcess>(
         IrcBridgeProcess::FastArguments("Host", server->Url(u"quillo"_s)) +
-        QStringList{u"--idle-exit"_s, u"1"_s});
+        QStringList{u"--idle-exit"_s, u"2"_s});
     ASSERT_TRUE(bridge->Start()) << bridge->Log().toStdString();
-    ASSERT_TRUE(BobSawJoin("Host"));
     {
         // While a console is there the bridge stays: it still answers well past its idle time.
         BridgeConsole console(bridge->SocketPath());
         ASSERT_EQ(console.Init(), 0);
+        ASSERT_TRUE(BobSawJoin("Host"));
         QElapsedTimer held;
         held.start();
         for (int tick = 1; tick <= 10; ++tick) {
             ASSERT_EQ(console.Say("still here"), QByteArray("0")) << bridge->Log().toStdString();
-            WaitUntil([&] { return held.elapsed() >= tick * 250; }, 1000); // pacing, not proof
+            WaitUntil([&] { return held.elapsed() >= tick * 350; }, 1000); // pacing, not proof
         }
     }
     EXPECT_EQ(bridge->WaitForExit(10000), 0) << bridge->Log().toStdString();
-    EXPECT_TRUE(bridge->Log().contains(u"no console for 1 seconds"_s))
+    EXPECT_TRUE(bridge->Log().contains(u"no console for 2 seconds"_s))
         << bridge->Log().toStdString();
     EXPECT_TRUE(SawQuit(*bob));
 }
