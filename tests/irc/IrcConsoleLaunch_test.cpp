@@ -2,6 +2,8 @@
 #include "irc/support/BridgeOnIrcServer.h"
 #include "support/WaitUntil.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -94,4 +96,24 @@ TEST_F(IrcConsoleLaunch, TheConsoleSaysWhichBridgeItStartedOrFoundAndWhereItsLog
         u"using the IRC bridge that runs already, process %1; its log: %2"_s.arg(process).arg(log));
     IrcLauncher::Stop(process);
     EXPECT_TRUE(WaitUntil([&] { return !IrcLauncher::Alive(process); }, 10000));
+}
+
+TEST(IrcConsoleSocket, TheConsoleReachesNoSocketInAFolderOthersCanWriteIn)
+{
+    QTemporaryDir top;
+    const QString shared = top.filePath(u"shared"_s);
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ASSERT_TRUE(QFile::setPermissions(shared, QFile::Permissions(0x7777)));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QUILLO_HOME"_s, top.path());
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    QProcess console;
+    console.setProcessEnvironment(environment);
+    console.start(QStringLiteral(QUILLO_CONSOLE_PROGRAM),
+                  {u"--chat-client"_s, shared + u"/room.sock"_s});
+    ASSERT_TRUE(console.waitForFinished(15000));
+    EXPECT_EQ(console.exitCode(), 1);
+    EXPECT_TRUE(
+        QString::fromLocal8Bit(console.readAllStandardError())
+            .contains(u"quillo: the socket folder "_s + shared + u" can be written by others"_s));
 }
