@@ -1,6 +1,7 @@
 #include "irc/IrcBridgePath.h"
 #include "irc/IrcLaunchArguments.h"
 #include "irc/IrcLauncher.h"
+#include "irc/IrcOptions.h"
 #include "irc/UnreachableClient.h"
 #include "room/PracticeRoom.h"
 #include "services/ConsoleCommandLine.h"
@@ -8,6 +9,7 @@
 #include "services/SystemClock.h"
 #include "socket/ChatClientChoice.h"
 #include "socket/SocketChatClient.h"
+#include "socket/SocketFolder.h"
 #include "ui/AppIcon.h"
 #include "ui/ConsoleSession.h"
 #include "ui/DisplayCheck.h"
@@ -16,6 +18,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QProcessEnvironment>
 
 #include <cstdio>
 #include <memory>
@@ -25,6 +29,7 @@ int main(int argc, char** argv)
     const CommandLine::Verdict options = ConsoleCommandLine().Check(ArgumentList(argc, argv));
     if (!options.Run)
         return PrintVerdict(options);
+    UseOwnRuntimeFolder(); // before Qt looks for one; a folder refused here is refused at use
     const QString advice = MissingDisplayAdvice(QString::fromLocal8Bit(argv[0]));
     if (!advice.isEmpty()) {
         std::fputs(advice.toLocal8Bit().constData(), stderr);
@@ -49,6 +54,17 @@ int main(int argc, char** argv)
                              QCoreApplication::applicationDirPath());
         if (!launcher.Ensure(irc.Url, irc.Nick, irc.BridgeOptions, socket)) {
             std::fprintf(stderr, "quillo: %s\n", qPrintable(launcher.ErrorText()));
+            return 1;
+        }
+        std::fprintf(stderr, "quillo: %s\n", qPrintable(launcher.ReportText(socket)));
+        for (const QString& warning :
+             IrcOptions::PasswordFileWarnings(QProcessEnvironment::systemEnvironment()))
+            std::fprintf(stderr, "quillo: %s\n", qPrintable(warning));
+    } else if (!socket.isEmpty()) {
+        // A socket in a folder somebody else can write in could be his, not the client's.
+        const QString folderError = CheckSocketFolder(QFileInfo(socket).absolutePath());
+        if (!folderError.isEmpty()) {
+            std::fprintf(stderr, "quillo: %s\n", qPrintable(folderError));
             return 1;
         }
     }

@@ -2,6 +2,7 @@
 #include "services/RoomCommandLine.h"
 #include "socket/ChatClientChoice.h"
 #include "socket/ChatClientServer.h"
+#include "socket/SocketFolder.h"
 #include "ui/AppIcon.h"
 #include "ui/DisplayCheck.h"
 #include "ui/PracticeRoomWindow.h"
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     const CommandLine::Verdict options = RoomCommandLine().Check(ArgumentList(argc, argv));
     if (!options.Run)
         return PrintVerdict(options);
+    UseOwnRuntimeFolder(); // before Qt looks for one; a folder refused here is refused at use
     bool headless = false;
     for (int i = 1; i < argc; ++i)
         headless = headless || QByteArrayView(argv[i]) == "--headless";

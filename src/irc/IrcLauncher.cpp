@@ -1,7 +1,8 @@
 #include "irc/IrcLauncher.h"
 
+#include "socket/SocketFolder.h"
+
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -49,21 +50,29 @@ bool IrcLauncher::Ensure(const QString& url, const QString& nick, const QStringL
 {
     processId_ = 0;
     error_.clear();
+    // The socket's folder is the user's own, made here already for the bridge's log; a lock
+    // and a socket found in any other could be anybody's.
+    const QString folderError = PrepareSocketFolder(QFileInfo(socketPath).absolutePath());
+    if (!folderError.isEmpty()) {
+        error_ = folderError;
+        return false;
+    }
     if (Listening(socketPath))
         return true;
     if (!QFileInfo(program_).isExecutable()) {
         error_ = u"cannot start the IRC bridge: %1 is missing or not a program"_s.arg(program_);
         return false;
     }
-    // The socket's folder is the user's own (0700), made here already for the bridge's log.
-    const QString folder = QFileInfo(socketPath).absolutePath();
-    if (!QDir().mkpath(folder)) {
-        error_ = u"cannot make the folder %1 for the IRC bridge"_s.arg(folder);
-        return false;
-    }
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString log = LogPath(socketPath);
     QFile::remove(log);
+    {
+        // What the bridge prints is the host's own: made 0600 before the bridge appends to it.
+        QFile made(log);
+        if (!made.open(QIODevice::WriteOnly, QFile::ReadOwner | QFile::WriteOwner)) {
+            error_ = u"cannot write the IRC bridge's log %1: %2"_s.arg(log, made.errorString());
+            return false;
+        }
+    }
     QProcess bridge;
     bridge.setProgram(program_);
     bridge.setArguments(QStringList{u"--socket"_s, socketPath, u"--nick"_s, nick} + bridgeOptions +
@@ -112,6 +121,25 @@ qint64 IrcLauncher::BridgeProcessId() const
 QString IrcLauncher::ErrorText() const
 {
     return error_;
+}
+
+QString IrcLauncher::ReportText(const QString& socketPath) const
+{
+    const QString log = LogPath(socketPath);
+    if (StartedBridge())
+        return u"started the IRC bridge, process %1; its log: %2"_s.arg(processId_).arg(log);
+    return u"using the IRC bridge that runs already, process %1; its log: %2"_s
+        .arg(RunningProcessId(socketPath))
+        .arg(log);
+}
+
+qint64 IrcLauncher::RunningProcessId(const QString& socketPath)
+{
+    if (!Listening(socketPath))
+        return 0;
+    qint64 processId = 0;
+    QLockFile(socketPath + u".lock"_s).getLockInfo(&processId, nullptr, nullptr);
+    return processId;
 }
 
 bool IrcLauncher::Listening(const QString& socketPath)

@@ -22,11 +22,16 @@ public:
     qint64 BridgeProcessId() const;
     // Why the last Ensure failed, for the host.
     QString ErrorText() const;
+    // What the last successful Ensure found or started, for the host: the bridge's process
+    // and its log, so that it can be found and ended later.
+    QString ReportText(const QString& socketPath) const;
 
     // Whether a running bridge listens at this socket path now. Told by the lock it holds
     // beside the socket, not by a trial connection: the bridge serves one console at a time,
     // and would take a trial connection for one and turn the real console away.
     static bool Listening(const QString& socketPath);
+    // The process of the bridge that listens at this socket path, from its lock; 0 for none.
+    static qint64 RunningProcessId(const QString& socketPath);
     // Where a bridge started here writes what it prints: beside its socket.
     static QString LogPath(const QString& socketPath);
     // Whether the process with this id still runs (an ended one that nobody reaped does not).

@@ -2,6 +2,7 @@
 
 #include "irc/IrcNick.h"
 #include "irc/IrcSendQueue.h"
+#include "text/FixedLines.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -59,22 +60,90 @@ bool readSecret(const QProcessEnvironment& env, const QString& name, QByteArray&
     return true;
 }
 
+constexpr const char* UsageLines[] = {
+    "usage: quillo-irc [--socket PATH] --nick NICK [--sasl-user NAME] [--insecure]",
+    "                  [--idle-exit SECONDS] [--send-interval MS] [--burst N]",
+    "                  [--reconnect-min MS] [--reconnect-max MS]",
+    "                  irc[s]://HOST[:PORT]/#channel",
+    "       quillo-irc --list",
+    "       quillo-irc --stop (--socket PATH | --nick NICK irc[s]://HOST[:PORT]/#channel)",
+    "       quillo-irc --help | --version",
+};
+
+constexpr const char* HelpLines[] = {
+    "",
+    "Serves Quillo Console over a local socket and talks to one IRC channel.",
+    "",
+    "  --socket PATH        the socket (default: one for the server, channel and nick,",
+    "                       in $XDG_RUNTIME_DIR/quillo/, else in /tmp/quillo-UID/)",
+    "  --nick NICK          the host's nick in the channel",
+    "  --sasl-user NAME     the SASL account, when it is not the nick",
+    "  --insecure           do not check the server's TLS certificate",
+    "  --idle-exit SECONDS  end after this long with no console (3600; 0: never)",
+    "  --send-interval MS   at most one line each MS once a burst of N is spent",
+    "  --burst N            (no cap on the pace by default)",
+    "  --reconnect-min MS   the first wait before trying a lost server again (1000)",
+    "  --reconnect-max MS   the longest such wait (60000)",
+    "  --list               show the bridges that run: server, channel, nick,",
+    "                       process, socket",
+    "  --stop               end the bridge named by --socket, or by --nick and the",
+    "                       URL as it was started; it leaves the server with QUIT",
+    "  --help               show this and end",
+    "  --version            show the version and end",
+    "",
+    "Passwords come from QUILLO_IRC_PASSWORD or QUILLO_IRC_PASSWORD_FILE (server)",
+    "and QUILLO_IRC_SASL_PASSWORD or QUILLO_IRC_SASL_PASSWORD_FILE (SASL); keep",
+    "such a file yours alone (chmod 600).",
+};
+
+template <std::size_t N> QString JoinLines(const char* const (&lines)[N])
+{
+    QString text;
+    for (const char* line : lines)
+        text += QString::fromLatin1(line) + u'\n';
+    return text;
+}
+
 } // namespace
 
 QStringList IrcOptions::PassedOnValueOptions()
 {
-    return {QStringLiteral("sasl-user"), QStringLiteral("send-interval"), QStringLiteral("burst"),
-            QStringLiteral("reconnect-min"), QStringLiteral("reconnect-max")};
+    return {QStringLiteral("sasl-user"),     QStringLiteral("send-interval"),
+            QStringLiteral("burst"),         QStringLiteral("reconnect-min"),
+            QStringLiteral("reconnect-max"), QStringLiteral("idle-exit")};
 }
 
 QString IrcOptions::Usage()
 {
-    return QStringLiteral(
-        "usage: quillo-irc [--socket PATH] --nick NICK [--sasl-user NAME] [--insecure]\n"
-        "                  [--send-interval MS] [--burst N] [--reconnect-min MS]\n"
-        "                  [--reconnect-max MS] irc[s]://HOST[:PORT]/#channel\n"
-        "Passwords come from QUILLO_IRC_PASSWORD or QUILLO_IRC_PASSWORD_FILE (server) and\n"
-        "QUILLO_IRC_SASL_PASSWORD or QUILLO_IRC_SASL_PASSWORD_FILE (SASL).\n");
+    return JoinLines(UsageLines);
+}
+
+QString IrcOptions::Help()
+{
+    return Usage() + JoinLines(HelpLines);
+}
+
+QStringList IrcOptions::PasswordFileWarnings(const QProcessEnvironment& environment)
+{
+    QStringList warnings;
+    for (const char* name : {"QUILLO_IRC_PASSWORD_FILE", "QUILLO_IRC_SASL_PASSWORD_FILE"}) {
+        const QString variable = QString::fromLatin1(name);
+        // The variable itself wins over the file, which then is not read at all.
+        if (!environment.contains(variable) || environment.contains(variable.chopped(5)))
+            continue;
+        const QString file = environment.value(variable);
+        const QFile::Permissions others = QFile::ReadGroup | QFile::ReadOther;
+        if (QFile::exists(file) && (QFile::permissions(file) & others))
+            warnings.append(QStringLiteral("warning: %1, named by %2, can be read by other "
+                                           "users; chmod 600 it")
+                                .arg(file, variable));
+    }
+    return warnings;
+}
+
+QString IrcOptions::VersionText()
+{
+    return QStringLiteral("quillo-irc (Quillo Console) ") + ::VersionText() + u'\n';
 }
 
 std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
@@ -86,13 +155,33 @@ std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
         QStringList{QStringLiteral("socket"), QStringLiteral("nick")} + PassedOnValueOptions();
     for (const QString& name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
-    parser.addOption(QCommandLineOption(QStringLiteral("insecure")));
+    for (const char* flag : {"insecure", "help", "version", "list", "stop"})
+        parser.addOption(QCommandLineOption(QString::fromLatin1(flag)));
     if (!parser.parse(arguments))
         return fail(error, parser.errorText());
-    if (parser.positionalArguments().size() != 1)
-        return fail(error, QStringLiteral("give exactly one irc:// or ircs:// URL"));
 
     IrcOptions options;
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        options.Asked = parser.isSet(QStringLiteral("help")) ? Task::Help : Task::Version;
+        return options;
+    }
+    if (parser.isSet(QStringLiteral("list"))) {
+        if (!parser.positionalArguments().isEmpty())
+            return fail(error, QStringLiteral("--list takes no URL"));
+        options.Asked = Task::List;
+        return options;
+    }
+    options.SocketPath = parser.value(QStringLiteral("socket"));
+    if (parser.isSet(QStringLiteral("stop"))) {
+        options.Asked = Task::Stop;
+        if (!options.SocketPath.isEmpty() && parser.positionalArguments().isEmpty())
+            return options;
+        if (parser.positionalArguments().isEmpty())
+            return fail(error, QStringLiteral("--stop needs the bridge's --socket PATH, or its "
+                                              "--nick NICK and URL"));
+    }
+    if (parser.positionalArguments().size() != 1)
+        return fail(error, QStringLiteral("give exactly one irc:// or ircs:// URL"));
     options.UrlText = parser.positionalArguments().constFirst();
     QString why;
     const auto url = IrcUrl::Parse(options.UrlText, &why);
@@ -108,14 +197,16 @@ std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
                            : options.Nick;
     if (options.SaslUser.isEmpty() || options.SaslUser.contains('\0'))
         return fail(error, QStringLiteral("--sasl-user needs a name"));
-    options.SocketPath = parser.value(QStringLiteral("socket"));
+    if (options.Asked == Task::Stop)
+        return options;
     options.Insecure = parser.isSet(QStringLiteral("insecure"));
     options.SendIntervalMs = IrcSendQueue::DefaultIntervalMs;
     options.Burst = IrcSendQueue::DefaultBurst;
     if (!readNumber(parser, QStringLiteral("send-interval"), 0, options.SendIntervalMs, error) ||
         !readNumber(parser, QStringLiteral("burst"), 1, options.Burst, error) ||
         !readNumber(parser, QStringLiteral("reconnect-min"), 1, options.ReconnectMinMs, error) ||
-        !readNumber(parser, QStringLiteral("reconnect-max"), 1, options.ReconnectMaxMs, error))
+        !readNumber(parser, QStringLiteral("reconnect-max"), 1, options.ReconnectMaxMs, error) ||
+        !readNumber(parser, QStringLiteral("idle-exit"), 0, options.IdleExitSeconds, error))
         return std::nullopt;
     if (options.ReconnectMaxMs < options.ReconnectMinMs)
         return fail(error, QStringLiteral("--reconnect-max must not be below --reconnect-min"));
@@ -123,5 +214,6 @@ std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
         !readSecret(environment, QStringLiteral("QUILLO_IRC_SASL_PASSWORD"), options.SaslPassword,
                     error))
         return std::nullopt;
+    options.Warnings = PasswordFileWarnings(environment);
     return options;
 }

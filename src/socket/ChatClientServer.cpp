@@ -1,12 +1,11 @@
 #include "socket/ChatClientServer.h"
 
 #include "chat/ChatClient.h"
+#include "socket/SocketFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QTimer>
 
 #include <utility>
@@ -27,19 +26,15 @@ ChatClientServer::~ChatClientServer()
 
 QString ChatClientServer::DefaultSocketPath()
 {
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
-    return QDir(runtime).filePath(QStringLiteral("quillo/room.sock"));
+    return QDir(DefaultSocketFolder()).filePath(QStringLiteral("room.sock"));
 }
 
 bool ChatClientServer::Listen(const QString& socketPath)
 {
-    const QString folder = QFileInfo(socketPath).absolutePath();
-    if (!QDir().mkpath(folder))
+    // Only the user who started the room may reach it, and nobody may take its place.
+    folderError_ = PrepareSocketFolder(QFileInfo(socketPath).absolutePath());
+    if (!folderError_.isEmpty())
         return false;
-    // Only the user who started the room may reach it.
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QLocalServer::removeServer(socketPath); // a socket left behind by a room that crashed
     return server_.listen(socketPath);
 }
@@ -51,12 +46,17 @@ QString ChatClientServer::SocketPath() const
 
 QString ChatClientServer::ErrorText() const
 {
-    return server_.errorString();
+    return folderError_.isEmpty() ? server_.errorString() : folderError_;
 }
 
 bool ChatClientServer::HasConsole() const
 {
     return console_ && console_->state() == QLocalSocket::ConnectedState;
+}
+
+void ChatClientServer::OnConsolePresence(std::function<void(bool)> handler)
+{
+    presence_ = std::move(handler);
 }
 
 void ChatClientServer::accept()
@@ -75,6 +75,8 @@ void ChatClientServer::accept()
                 consoleGone();
             socket->deleteLater();
         });
+        if (presence_)
+            presence_(true);
     }
 }
 
@@ -181,4 +183,6 @@ void ChatClientServer::consoleGone()
     plugin_.clear();
     console_ = nullptr;
     reader_.Clear();
+    if (presence_)
+        presence_(false);
 }

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+
 class ChatClient;
 class QLocalSocket;
 
@@ -19,11 +21,15 @@ public:
     explicit ChatClientServer(ChatClient& client);
     ~ChatClientServer();
 
-    // Listens at the given path (by default a 0700 folder in the user's runtime folder).
+    // Listens at the given path, in a folder that passes PrepareSocketFolder (by default the
+    // program's own socket folder).
     bool Listen(const QString& socketPath);
     QString SocketPath() const;
     QString ErrorText() const;
     bool HasConsole() const;
+    // Told true when a console comes and false when it goes (a bridge that nobody comes back
+    // to ends by itself).
+    void OnConsolePresence(std::function<void(bool)> handler);
 
     static QString DefaultSocketPath();
 
@@ -45,5 +51,7 @@ private:
     bool statusFollows_ = false; // the request in hand answers later
     bool statusReported_ = false;
     QByteArray status_;
+    QString folderError_;
+    std::function<void(bool)> presence_;
     QObject context_; // owns the resumption of held requests
 };

@@ -106,3 +106,73 @@ TEST(IrcOptions, SecretsComeFromTheEnvironmentOrTheFirstLineOfAFile)
     EXPECT_FALSE(IrcOptions::Parse(args({"--nick", "Host", "irc://server/#q"}), broken, &error));
     EXPECT_FALSE(error.contains(QStringLiteral("QUIT")));
 }
+
+TEST(IrcOptions, HelpVersionListStopAndTheIdleTimeAreRead)
+{
+    using Task = IrcOptions::Task;
+    struct Case
+    {
+        QStringList arguments;
+        Task asked;
+    };
+    const Case cases[] = {
+        {args({"--help"}), Task::Help},
+        {args({"--nick", "Host", "--version", "irc://server/#q"}), Task::Version},
+        {args({"--list"}), Task::List},
+        {args({"--stop", "--socket", "/tmp/b.sock"}), Task::Stop},
+        {args({"--stop", "--nick", "Host", "irc://server/%23q"}), Task::Stop},
+        {args({"--nick", "Host", "irc://server/#q"}), Task::Bridge},
+    };
+    for (const Case& c : cases) {
+        QString error;
+        const auto options = IrcOptions::Parse(c.arguments, QProcessEnvironment(), &error);
+        ASSERT_TRUE(options) << c.arguments.join(u' ').toStdString() << ": " << error.toStdString();
+        EXPECT_EQ(options->Asked, c.asked) << c.arguments.join(u' ').toStdString();
+    }
+    QString error;
+    const auto idle = IrcOptions::Parse(args({"--nick", "Host", "irc://server/#q"}),
+                                        QProcessEnvironment(), &error);
+    EXPECT_EQ(idle->IdleExitSeconds, IrcOptions::DefaultIdleExitSeconds);
+    EXPECT_EQ(IrcOptions::Parse(args({"--idle-exit", "0", "--nick", "Host", "irc://server/#q"}),
+                                QProcessEnvironment(), &error)
+                  ->IdleExitSeconds,
+              0);
+    EXPECT_TRUE(IrcOptions::PassedOnValueOptions().contains(QStringLiteral("idle-exit")));
+    for (const QStringList& bad : {args({"--stop"}), args({"--list", "irc://server/#q"}),
+                                   args({"--idle-exit", "-1", "--nick", "H", "irc://s/#q"})}) {
+        EXPECT_FALSE(IrcOptions::Parse(bad, QProcessEnvironment(), &error))
+            << bad.join(u' ').toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+TEST(IrcOptions, APasswordFileOthersCanReadIsWarnedOfOnce)
+{
+    QTemporaryDir dir;
+    const QString open = dir.filePath(QStringLiteral("open"));
+    const QString closed = dir.filePath(QStringLiteral("closed"));
+    for (const QString& name : {open, closed}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("pw\n");
+    }
+    ASSERT_TRUE(
+        QFile::setPermissions(open, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    ASSERT_TRUE(QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner));
+
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("QUILLO_IRC_PASSWORD_FILE"), closed);
+    env.insert(QStringLiteral("QUILLO_IRC_SASL_PASSWORD_FILE"), open);
+    QString error;
+    const auto options =
+        IrcOptions::Parse(args({"--nick", "Host", "irc://server/#q"}), env, &error);
+    ASSERT_TRUE(options) << error.toStdString();
+    ASSERT_EQ(options->Warnings.size(), 1);
+    EXPECT_TRUE(options->Warnings[0].contains(open));
+    EXPECT_TRUE(options->Warnings[0].contains(QStringLiteral("QUILLO_IRC_SASL_PASSWORD_FILE")));
+    EXPECT_EQ(IrcOptions::PasswordFileWarnings(env), options->Warnings);
+
+    // A file the variable itself overrides is not read, so not warned of.
+    env.insert(QStringLiteral("QUILLO_IRC_SASL_PASSWORD"), QStringLiteral("pw"));
+    EXPECT_TRUE(IrcOptions::PasswordFileWarnings(env).isEmpty());
+}
