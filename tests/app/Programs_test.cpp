@@ -1,6 +1,7 @@
 #include "support/WaitUntil.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -74,6 +75,10 @@ TEST(Programs, HelpVersionAndAnUnknownOptionAnswerWithoutAWindow)
 TEST(Programs, AChatClientThatDoesNotAnswerIsNamedOnStandardError)
 {
     QTemporaryDir home;
+    // A folder of the user's own that nobody listens in: a missing folder is refused first.
+    ASSERT_TRUE(QDir(home.path()).mkdir(u"nobody"_s));
+    QFile::setPermissions(home.filePath(u"nobody"_s),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString socket = home.filePath(u"nobody/room.sock"_s);
     QProcessEnvironment environment = WithoutDisplay();
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
