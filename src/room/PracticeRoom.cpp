@@ -5,11 +5,22 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace {
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+// Appends to a text no one else holds. Past its capacity Qt's append copies the whole text
+// into a new block; reserving first grows the block where it stands.
+void appendInPlace(QByteArray& text, const QByteArray& more)
+{
+    if (text.size() + more.size() > text.capacity())
+        text.reserve(std::max(text.size() + more.size(), text.size() + text.size() / 2));
+    text += more;
+}
 
 } // namespace
 
@@ -116,7 +127,10 @@ void PracticeRoom::SetHostAvatar(const QString& avatar)
 QByteArray PracticeRoom::ChatText() const
 {
     if (!tail_.isEmpty()) {
-        chat_ += tail_;
+        if (chat_.isDetached())
+            appendInPlace(chat_, tail_);
+        else
+            chat_ += tail_;
         tail_.clear();
     }
     return chat_;
@@ -202,7 +216,7 @@ void PracticeRoom::append(const QByteArray& bytes)
     // to it then would copy the whole chat. New lines wait in the tail until the text is asked
     // for again, when the console has let the old one go (ReadAllText clears it first).
     if (tail_.isEmpty() && chat_.isDetached())
-        chat_ += bytes;
+        appendInPlace(chat_, bytes);
     else
         tail_ += bytes;
 }
