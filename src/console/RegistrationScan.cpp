@@ -75,8 +75,8 @@ void ScanChatText(Console& console, const ChatText& chatText)
         return;
     }
     // Every name is written as the player enters, so a crash of the console loses none; only
-    // the wait for the disk is shared by the whole scan, where one a player made a scan of 150
-    // registrations wait for 150 disk syncs.
+    // the wait for the disk is shared by the whole scan, as one sync a player made a scan of
+    // 150 registrations wait for 150 of them.
     bool added = false;
     for (const QString& sender : found.Senders)
         added = RegisterPlayer(console, sender, FileSync::Later) || added;
