@@ -21,6 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     static TestConsole console;
     console.chat.OnText(bytes);
-    FUZZ_CHECK(console.chat.ReceivedText == trimmed, converted);
+    FUZZ_CHECK(console.chat.ReceivedText.ToString() == trimmed, converted);
     return 0;
 }

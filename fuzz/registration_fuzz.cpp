@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString text = FuzzText(data + 1, size - 1);
     const QString marker = RegMarker(console.settings.RegChar);
 
-    ScanChatText(console, text);
+    ScanChatText(console, ChatText::FromString(text));
 
     FUZZ_CHECK(g.PlayerCount >= 1 && g.PlayerCount <= MaxPlayers, QString::number(g.PlayerCount));
     const QSet<QString> senders = sendersInText(text, marker);

@@ -78,13 +78,13 @@ void ChatLink::RequestAllText()
 
 bool ChatLink::ReadAllText()
 {
-    ReceivedText.clear();
+    ReceivedText.Clear();
     RequestAllText();
     QElapsedTimer waited;
     waited.start();
-    while (ReceivedText.isEmpty()) {
+    while (ReceivedText.IsEmpty()) {
         events_.ProcessEvents();
-        if (!ReceivedText.isEmpty())
+        if (!ReceivedText.IsEmpty())
             break;
         if (waited.elapsed() >= limits_.ReadTimeoutMs)
             return false;
@@ -110,7 +110,8 @@ void ChatLink::OnNotify(const QByteArray& first, std::int16_t value, const QByte
 
 void ChatLink::OnText(const QByteArray& chatText)
 {
-    ReceivedText = TrimChatText(chatText);
+    // Kept as the client's bytes, shared: a reader converts only the piece it uses.
+    ReceivedText = ChatText::Received(chatText);
 }
 
 const QString& ChatLink::Plugin() const
@@ -142,14 +143,5 @@ QString TrimChatText(const QString& text)
 
 QString TrimChatText(const QByteArray& chatText)
 {
-    // One byte is one character in the code page, so positions agree before and after the
-    // conversion, and only the kept part needs converting.
-    qsizetype keep = chatText.size();
-    const qsizetype zero = chatText.indexOf('\0');
-    if (zero >= 5)
-        keep = zero - 4;
-    QByteArrayView kept(chatText.constData(), keep);
-    while (kept.endsWith("\r\n"))
-        kept.chop(2);
-    return FromCp1252(QByteArray::fromRawData(kept.data(), kept.size()));
+    return ChatText::Received(chatText).ToString();
 }

@@ -2,6 +2,7 @@
 
 #include "chat/ChatLinkState.h"
 #include "chat/ChatModes.h"
+#include "chat/ChatText.h"
 
 #include <QByteArray>
 #include <QString>
@@ -52,7 +53,7 @@ public:
     void SetLinkStateHook(std::function<void()> hook);
 
     QString StatusText;      // the client's last status; never cleared
-    QString ReceivedText;    // the last chat text delivered, trimmed
+    ChatText ReceivedText;   // the last chat text delivered, trimmed, as the client's bytes
     ChatLinkState LinkState; // the client's last report of its link
 
 private:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -14,9 +15,11 @@ struct ChatRegistrations
 };
 
 // Reads the ESP lines from the first one that starts a line after the last banner, up to the
-// first empty line. One pass over the text: no line is copied.
-ChatRegistrations ReadRegistrations(const QString& chatText, const QString& marker);
+// first empty line. The text is the client's 8-bit bytes: the lines are read where they stand
+// and only the senders' names are converted. Without a banner the text's own start is the
+// start of a line, so an ESP there counts.
+ChatRegistrations ReadRegistrations(QByteArrayView chatText, const QString& marker);
 
 // The distinct senders of registering lines before the last banner, in the order first seen:
 // players whose ESP came before the game opened. Empty when the text holds no banner.
-QStringList RegistrationsBeforeBanner(const QString& chatText, const QString& marker);
+QStringList RegistrationsBeforeBanner(QByteArrayView chatText, const QString& marker);

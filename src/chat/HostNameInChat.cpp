@@ -1,5 +1,7 @@
 #include "chat/HostNameInChat.h"
 
+#include "text/Cp1252.h"
+
 #include <algorithm>
 
 namespace {
@@ -9,22 +11,33 @@ constexpr qsizetype LookBehind = 40;
 
 } // namespace
 
-QString HostNameInChat(const QString& chatText, const QString& marker, QString* cutText)
+QString HostNameInChat(const ChatText& chatText, const QString& marker, ChatText* cutText)
 {
-    const qsizetype last = chatText.lastIndexOf(marker);
-    if (last < 0 || marker.isEmpty())
+    // From the end: the line just said stands there, so the rest of the text is never read.
+    const qsizetype last = marker.isEmpty() ? -1 : chatText.LastIndexOf(marker);
+    if (last < 0)
         return {};
     const qsizetype from = std::max<qsizetype>(0, last - LookBehind);
-    const QString cut = chatText.mid(from);
     if (cutText)
-        *cutText = cut;
+        *cutText = chatText.Sliced(from);
+    const QByteArrayView cut = chatText.Bytes().sliced(from);
     // The host's own line: the speaker's name and ": " directly before the last marker.
     const qsizetype colon = last - from - 2;
-    if (colon <= 0 || cut.mid(colon, 2) != u": ")
+    if (colon <= 0 || cut.sliced(colon, 2) != ": ")
         return {};
     // Back from the ": " to the line break that ends the line before, or the start of the cut.
+    // A byte under 32 is a control character in the code page as in the converted text.
     qsizetype start = colon;
-    while (start > 0 && cut.at(start - 1).unicode() >= 32)
+    while (start > 0 && static_cast<unsigned char>(cut.at(start - 1)) >= 32)
         --start;
-    return cut.mid(start, colon - start);
+    return FromCp1252(cut.sliced(start, colon - start));
+}
+
+QString HostNameInChat(const QString& chatText, const QString& marker, QString* cutText)
+{
+    ChatText cut;
+    const QString name = HostNameInChat(ChatText::FromString(chatText), marker, &cut);
+    if (cutText && !cut.IsEmpty()) // found: the cut holds the marker at least
+        *cutText = cut.ToString();
+    return name;
 }

@@ -3,15 +3,15 @@
 #include "console/Console.h"
 #include "console/ProgramError.h"
 #include "records/GameLogFormat.h"
-#include "records/TextFile.h"
 
 #include <QFile>
 
 namespace {
 
-void appendEntry(Console& console, const QString& path, const QString& text)
+void appendEntry(Console& console, const QString& path, const QString& text,
+                 FileSync sync = FileSync::Now)
 {
-    if (const auto error = AppendTextFile(path, text))
+    if (const auto error = AppendTextFile(path, text, sync))
         ShowProgramError(console.toolkit, *error, path);
 }
 
@@ -33,9 +33,18 @@ void LogResumedTurn(Console& console)
     appendEntry(console, console.settings.LogFile, ResumedTurnLine() + RecordLineEnd());
 }
 
-void AppendPlayersFile(Console& console, const QString& name)
+void AppendPlayersFile(Console& console, const QString& name, FileSync sync)
 {
-    appendEntry(console, console.settings.PlayersFile, name + RecordLineEnd());
+    appendEntry(console, console.settings.PlayersFile, name + RecordLineEnd(), sync);
+}
+
+void SyncPlayersFile(Console& console)
+{
+    const QString& path = console.settings.PlayersFile;
+    if (!QFile::exists(path))
+        return; // nothing was written, and each failed line was reported already
+    if (const auto error = SyncTextFile(path))
+        ShowProgramError(console.toolkit, *error, path);
 }
 
 void StartGameLog(Console& console)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/TextFile.h"
+
 #include <QString>
 
 struct Console;
@@ -19,8 +21,12 @@ void LogFixCard(Console& console);
 // tells a later recovery that wager is being asked again, so its next wager line replaces it.
 void LogResumedTurn(Console& console);
 
-// One line with the name of a player who has just entered the roster.
-void AppendPlayersFile(Console& console, const QString& name);
+// One line with the name of a player who has just entered the roster. With FileSync::Later
+// the line is written at once but reaches the disk only with the next SyncPlayersFile.
+void AppendPlayersFile(Console& console, const QString& name, FileSync sync = FileSync::Now);
+
+// Has the players file's lines on disk; a failure is shown as "Program Error".
+void SyncPlayersFile(Console& console);
 
 // The game opening: removes the players file and the log (failures ignored) and creates the
 // log with its header. A log that cannot be created is reported; the game goes on without it.

@@ -20,14 +20,14 @@ void DetectHostName(Console& console, const QString& marker, int giveUpMs)
     waited.start();
     for (;;) {
         chat.ReadAllText();
-        if (chat.ReceivedText.contains(marker))
+        if (chat.ReceivedText.LastIndexOf(marker) >= 0) // from the end, where our line stands
             break;
         if (waited.elapsed() >= giveUpMs)
             return;
         My_Wait(console.toolkit, SpeedVeryFast);
     }
 
-    QString cut;
+    ChatText cut;
     const QString name = HostNameInChat(chat.ReceivedText, marker, &cut);
     chat.ReceivedText = cut;
     if (!name.isEmpty())

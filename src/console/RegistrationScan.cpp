@@ -3,11 +3,15 @@
 #include "chat/ChatLink.h"
 #include "chat/ChatRegistrations.h"
 #include "console/Console.h"
+#include "console/GameLog.h"
 #include "console/Roster.h"
 #include "console/Toolkit.h"
 #include "game/GameState.h"
 #include "game/RosterRules.h"
+#include "text/ControlCharacters.h"
 #include "text/Gestures.h"
+
+#include <QSet>
 
 #include <algorithm>
 
@@ -16,9 +20,9 @@ namespace {
 // Called when nothing after the last banner registers. ESPs sent before the game opened are
 // never counted, and the host cannot tell that from an empty scan: say how many avatars not in
 // the roster did that, in the console only (the chat hears nothing of it).
-void noteEarlyRegistrations(Console& console, const QString& chatText, const QString& marker)
+void noteEarlyRegistrations(Console& console, const ChatText& chatText, const QString& marker)
 {
-    const QStringList early = RegistrationsBeforeBanner(chatText, marker);
+    const QStringList early = RegistrationsBeforeBanner(chatText.Bytes(), marker);
     const auto unknown = std::count_if(early.begin(), early.end(), [&](const QString& sender) {
         return RosterSlot(console.game, sender) == 0;
     });
@@ -31,30 +35,58 @@ void noteEarlyRegistrations(Console& console, const QString& chatText, const QSt
         QStringLiteral("Get Regs"));
 }
 
+// A name holding a control character is refused (it would break its line in the record
+// files), which the host cannot see from the roster. One note a scan, whatever the number of
+// such ESPs, so a hostile avatar cannot pile boxes on the host; the chat hears nothing of it.
+void noteRefusedNames(Console& console, const QStringList& senders)
+{
+    QSet<QString> refused;
+    for (const QString& sender : senders) {
+        if (HasControlCharacter(sender))
+            refused.insert(sender);
+    }
+    if (refused.isEmpty())
+        return;
+    const QString count = refused.size() == 1 ? QStringLiteral("1 name was")
+                                              : QStringLiteral("%1 names were").arg(refused.size());
+    console.toolkit.MessageBox(count + QStringLiteral(" refused: a name holding a control "
+                                                      "character (a line break, a tab) cannot "
+                                                      "be kept in the players file or the log."),
+                               QStringLiteral("Get Regs"));
+}
+
 } // namespace
 
 void ScanRegistrations(Console& console)
 {
     console.chat.ReadAllText();
-    // A copy: the pauses after each confirmation may bring a new chat text meanwhile.
-    const QString text = console.chat.ReceivedText;
+    // Held here (shared, not copied): the pauses after each confirmation may bring a new
+    // chat text meanwhile.
+    const ChatText text = console.chat.ReceivedText;
     ScanChatText(console, text);
 }
 
-void ScanChatText(Console& console, const QString& chatText)
+void ScanChatText(Console& console, const ChatText& chatText)
 {
     const QString marker = RegMarker(console.settings.RegChar);
-    const ChatRegistrations found = ReadRegistrations(chatText, marker);
+    const ChatRegistrations found = ReadRegistrations(chatText.Bytes(), marker);
     if (found.Rest < 0) {
         noteEarlyRegistrations(console, chatText, marker);
         return;
     }
+    // Every name is written as the player enters, so a crash of the console loses none; only
+    // the wait for the disk is shared by the whole scan, as one sync a player made a scan of
+    // 150 registrations wait for 150 of them.
+    bool added = false;
     for (const QString& sender : found.Senders)
-        RegisterPlayer(console, sender);
+        added = RegisterPlayer(console, sender, FileSync::Later) || added;
+    if (added)
+        SyncPlayersFile(console);
     // The main window's splitter is left where the scan stopped, as if it had done the split.
-    console.RemainingText = chatText.sliced(found.Rest);
+    console.RemainingText = chatText.Sliced(found.Rest).ToString();
     SortRoster(console);
     ShowRoster(console);
+    noteRefusedNames(console, found.Senders);
     if (found.Senders.isEmpty())
         noteEarlyRegistrations(console, chatText, marker);
 }

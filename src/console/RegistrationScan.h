@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "chat/ChatText.h"
 
 struct Console;
 
@@ -11,5 +11,6 @@ struct Console;
 // a message box tells the host that those players must send it again.
 void ScanRegistrations(Console& console);
 
-// The same on a chat text already read. One pass over the text: no line is copied.
-void ScanChatText(Console& console, const QString& chatText);
+// The same on a chat text already read, as the client's bytes: the lines after the last banner
+// are read where they stand, and only the senders' names are converted.
+void ScanChatText(Console& console, const ChatText& chatText);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/TextFile.h"
+
 #include <QString>
 
 struct Console;
@@ -10,8 +12,9 @@ struct Console;
 bool AddPlayer(Console& console, const QString& name);
 
 // Adds a player who registered by ESP: also writes the players file and, when Confirm is set,
-// says "You are registered" to the player by ESP and pauses.
-void RegisterPlayer(Console& console, const QString& name);
+// says "You are registered" to the player by ESP and pauses. True when the player was added.
+// With FileSync::Later the players file reaches the disk at the caller's SyncPlayersFile.
+bool RegisterPlayer(Console& console, const QString& name, FileSync sync = FileSync::Now);
 
 // Adds a player read back from the players file: nothing more than AddPlayer.
 void RestorePlayer(Console& console, const QString& name);

@@ -75,10 +75,19 @@ bool SortPlayers(GameState& g)
     const int n = g.PlayerCount;
     // Two exchange passes, by name and then by score: the order they leave among equal scores
     // is the order the scores are said in, so neither pass may become a stable sort.
+    // Each name lowered once, its key moving with it: lowering in the inner loop made a Get Regs
+    // of 150 players spend milliseconds on 22,000 copies of names.
+    std::vector<QString> keys(static_cast<std::size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i)
+        keys[static_cast<std::size_t>(i)] = slot(g, i).Name.toLower();
     for (int i = 1; i <= n - 1; ++i) {
         for (int j = i + 1; j <= n; ++j) {
-            if (slot(g, i).Name.toLower().compare(slot(g, j).Name.toLower()) > 0)
+            auto& ki = keys[static_cast<std::size_t>(i)];
+            auto& kj = keys[static_cast<std::size_t>(j)];
+            if (ki.compare(kj) > 0) {
                 std::swap(slot(g, i), slot(g, j));
+                std::swap(ki, kj);
+            }
         }
     }
     for (int i = 1; i <= n - 1; ++i) {

@@ -40,15 +40,17 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes)
 }
 
 std::optional<FileError> writeSynced(const QString& path, const QString& text,
-                                     QIODevice::OpenMode mode)
+                                     QIODevice::OpenMode mode, FileSync sync = FileSync::Now)
 {
     QFile file(path);
     if (!file.open(mode | QIODevice::Unbuffered))
         return FileErrorOf(file);
     if (!writeAll(file, ToCp1252(text)))
         return FileErrorOf(file);
-    if (const int error = syncToDisk(file); error != 0)
-        return SystemFileError(error);
+    if (sync == FileSync::Now) {
+        if (const int error = syncToDisk(file); error != 0)
+            return SystemFileError(error);
+    }
     file.close();
     if (file.error() != QFileDevice::NoError)
         return FileErrorOf(file);
@@ -96,9 +98,20 @@ std::optional<FileError> SaveTextFile(const QString& path, const QString& text)
     return std::nullopt;
 }
 
-std::optional<FileError> AppendTextFile(const QString& path, const QString& text)
+std::optional<FileError> AppendTextFile(const QString& path, const QString& text, FileSync sync)
 {
-    return writeSynced(path, text, QIODevice::WriteOnly | QIODevice::Append);
+    return writeSynced(path, text, QIODevice::WriteOnly | QIODevice::Append, sync);
+}
+
+std::optional<FileError> SyncTextFile(const QString& path)
+{
+    // The sync covers the file, whichever descriptor wrote to it.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileErrorOf(file);
+    if (const int error = syncToDisk(file); error != 0)
+        return SystemFileError(error);
+    return std::nullopt;
 }
 
 std::optional<FileError> CreateTextFile(const QString& path, const QString& text)

@@ -5,11 +5,22 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace {
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
+
+// Appends to a text no one else holds. Past its capacity Qt's append copies the whole text
+// into a new block; reserving first grows the block where it stands.
+void appendInPlace(QByteArray& text, const QByteArray& more)
+{
+    if (text.size() + more.size() > text.capacity())
+        text.reserve(std::max(text.size() + more.size(), text.size() + text.size() / 2));
+    text += more;
+}
 
 } // namespace
 
@@ -39,9 +50,9 @@ void PracticeRoom::DapiCommunicate(const QByteArray& plugin, std::int16_t mode,
     calls_.append({QStringLiteral("DapiCommunicate"), plugin, mode, target, text, status});
     if (status == "0") {
         if (mode == ChatModeEsp)
-            chat_ += "ESP to " + target + ": " + text + LineEnd;
+            append("ESP to " + target + ": " + text + LineEnd);
         else
-            chat_ += ToCp1252(hostAvatar_) + ": " + text + LineEnd;
+            append(ToCp1252(hostAvatar_) + ": " + text + LineEnd);
     }
     report(status);
 }
@@ -54,7 +65,7 @@ void PracticeRoom::DapiGetAllText(const QByteArray& plugin)
     if (status != "0" || !deliverText_ || !callbacks_.OnText)
         return;
     // The text comes back through the event loop, as a real client's does.
-    const QByteArray text = replaceText_ ? replacement_ : chat_;
+    const QByteArray text = replaceText_ ? replacement_ : ChatText(); // shared, not copied
     QTimer::singleShot(textDelayMs_, &context_, [this, text] {
         if (open_ && callbacks_.OnText)
             callbacks_.OnText(text);
@@ -79,7 +90,7 @@ void PracticeRoom::Say(const QString& avatar, const QString& text)
     const QByteArray line = ToCp1252(avatar) + ": " + ToCp1252(text) + LineEnd;
     // Only the chat text shows it: a notice would read as a report of the room's link (value 0
     // is "in the channel"), and the room has no link of its own to report.
-    chat_ += line;
+    append(line);
 }
 
 void PracticeRoom::Esp(const QString& sender, const QString& text)
@@ -87,17 +98,18 @@ void PracticeRoom::Esp(const QString& sender, const QString& text)
     const QString tag = GestureTag(text);
     const QString shown = tag.isEmpty() ? QStringLiteral(": ") + text : QStringLiteral(": ") + tag;
     const QByteArray line = "ESP from " + ToCp1252(sender) + ToCp1252(shown) + LineEnd;
-    chat_ += line;
+    append(line);
 }
 
 void PracticeRoom::AppendRaw(const QByteArray& bytes)
 {
-    chat_ += bytes;
+    append(bytes);
 }
 
 void PracticeRoom::ClearChat()
 {
     chat_.clear();
+    tail_.clear();
 }
 
 QString PracticeRoom::HostAvatar() const
@@ -112,6 +124,13 @@ void PracticeRoom::SetHostAvatar(const QString& avatar)
 
 QByteArray PracticeRoom::ChatText() const
 {
+    if (!tail_.isEmpty()) {
+        if (chat_.isDetached())
+            appendInPlace(chat_, tail_);
+        else
+            chat_ += tail_;
+        tail_.clear();
+    }
     return chat_;
 }
 
@@ -187,6 +206,17 @@ QByteArray PracticeRoom::nextStatus(const QByteArray& plugin)
         return {};
     // A client that does not know the plug-in asks it to register first.
     return registered_.contains(plugin) ? QByteArrayLiteral("0") : QByteArrayLiteral("10");
+}
+
+void PracticeRoom::append(const QByteArray& bytes)
+{
+    // The text last delivered is shared with the console, which may hold it still: appending
+    // to it then would copy the whole chat. New lines wait in the tail until the text is asked
+    // for again, when the console has let the old one go (ReadAllText clears it first).
+    if (tail_.isEmpty() && chat_.isDetached())
+        appendInPlace(chat_, bytes);
+    else
+        tail_ += bytes;
 }
 
 void PracticeRoom::report(const QByteArray& status)

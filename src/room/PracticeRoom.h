@@ -62,10 +62,14 @@ public:
 
 private:
     QByteArray nextStatus(const QByteArray& plugin);
+    void append(const QByteArray& bytes);
     void report(const QByteArray& status);
 
     QString hostAvatar_;
-    QByteArray chat_;
+    // The chat text: what was last delivered, and the lines added since, joined when the text
+    // is next asked for (so a text the console still holds is never copied to append a line).
+    mutable QByteArray chat_;
+    mutable QByteArray tail_;
     ChatCallbacks callbacks_;
     bool open_ = false;
     QSet<QByteArray> registered_;

@@ -52,7 +52,7 @@ QByteArray ToCp1252(const QString& text)
     return bytes;
 }
 
-QString FromCp1252(const QByteArray& bytes)
+QString FromCp1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();

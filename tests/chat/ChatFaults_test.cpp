@@ -109,7 +109,7 @@ TEST(ChatFaults, AClientThatNeverDeliversTheTextEndsEveryWaitInItsBound)
     EXPECT_FALSE(t.chat.ReadAllText());
     EXPECT_GE(timer.elapsed(), ReadTimeoutMs - 50);
     EXPECT_LT(timer.elapsed(), GenerousMs);
-    EXPECT_TRUE(t.chat.ReceivedText.isEmpty());
+    EXPECT_TRUE(t.chat.ReceivedText.IsEmpty());
 
     // Host-name detection keeps asking until it gives up, handling events all along.
     timer.restart();
@@ -146,7 +146,7 @@ TEST(ChatFaults, FiftyMegabytesOfChatTextAreReadOrRefusedWithoutAHang)
         DetectHostName(console, u"marker"_s, GiveUpMs);
         EXPECT_LT(timer.elapsed(), GenerousMs);
         EXPECT_EQ(console.game.HostName, u"Host"_s);
-        EXPECT_GT(chat.ReceivedText.size(), 0);
+        EXPECT_GT(chat.ReceivedText.Size(), 0);
     }
 
     // Across the socket a text that long is past what one message may carry: the client cuts
@@ -161,7 +161,7 @@ TEST(ChatFaults, FiftyMegabytesOfChatTextAreReadOrRefusedWithoutAHang)
     t.room.Run([](PracticeRoom& r) { r.SetDeliveredText("Host: back\r\n"); });
     const bool readAgain = WaitUntil([&] { return t.chat.ReadAllText(); }, 10000);
     EXPECT_TRUE(readAgain);
-    EXPECT_EQ(t.chat.ReceivedText, u"Host: back"_s);
+    EXPECT_EQ(t.chat.ReceivedText.ToString(), u"Host: back"_s);
 }
 
 TEST(ChatFaults, AClientThatHangsUpMidCallRefusesTheCallsAndNothingWaitsForIt)

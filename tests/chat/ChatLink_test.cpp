@@ -107,7 +107,7 @@ TEST(ChatLinkOnText, ConvertsFromEightBitBeforeStoring)
 {
     TestConsole t;
     t.chat.OnText(QByteArray("ESP from Bob: \xB0\r\n"));
-    EXPECT_EQ(t.chat.ReceivedText, u"ESP from Bob: °"_s);
+    EXPECT_EQ(t.chat.ReceivedText.ToString(), u"ESP from Bob: °"_s);
     t.chat.OnStatus(QByteArray("0"));
     EXPECT_EQ(t.chat.StatusText, u"0"_s);
 }
@@ -119,7 +119,7 @@ TEST(ChatLinkReadAllText, WaitsForTextThatArrivesLater)
     t.room.Esp(u"Mary Ann"_s, u"°"_s);
     t.room.SetTextDelayMs(50);
     ASSERT_TRUE(t.chat.ReadAllText());
-    EXPECT_EQ(t.chat.ReceivedText, u"Ann: hello\r\nESP from Mary Ann: <relax>"_s);
+    EXPECT_EQ(t.chat.ReceivedText.ToString(), u"Ann: hello\r\nESP from Mary Ann: <relax>"_s);
     EXPECT_GT(t.toolkit.ProcessEventsCalls, 0);
 }
 
@@ -128,11 +128,11 @@ TEST(ChatLinkReadAllText, GivesUpWhenTheTextNeverComes)
     TestConsole t(ChatLimits{50, 100});
     t.room.Say(u"Ann"_s, u"hello"_s);
     t.room.SetDeliverText(false);
-    t.chat.ReceivedText = u"old"_s;
+    t.chat.ReceivedText = ChatText::FromString(u"old"_s);
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(t.chat.ReadAllText());
-    EXPECT_TRUE(t.chat.ReceivedText.isEmpty());
+    EXPECT_TRUE(t.chat.ReceivedText.IsEmpty());
     EXPECT_LT(clock.elapsed(), 5000); // the bound, not a hang
 }
 
@@ -143,5 +143,28 @@ TEST(ChatLinkReadAllText, ATextThatTrimsToNothingCountsAsNotArrived)
     EXPECT_FALSE(t.chat.ReadAllText());
     t.room.SetDeliveredText(QByteArray("abcdefgh\0rest", 13));
     EXPECT_TRUE(t.chat.ReadAllText());
-    EXPECT_EQ(t.chat.ReceivedText, u"abcd"_s);
+    EXPECT_EQ(t.chat.ReceivedText.ToString(), u"abcd"_s);
+}
+
+TEST(ChatLinkReadAllText, KeepsTheClientsBytesWithoutACopy)
+{
+    TestConsole t;
+    t.room.Say(u"Ann"_s, u"hello \xD7"_s);
+    ASSERT_TRUE(t.chat.ReadAllText());
+    const QByteArray roomText = t.room.ChatText();
+    // The very bytes the room holds, seen through the trimming.
+    EXPECT_EQ(t.chat.ReceivedText.Bytes().data(), roomText.constData());
+    EXPECT_EQ(t.chat.ReceivedText.Size(), roomText.size() - 2);
+
+    // A line said meanwhile leaves the text held alone; the next read has it.
+    t.chat.SayLine(ChatModeRoom, QString(), u"next"_s);
+    EXPECT_EQ(t.chat.ReceivedText.ToString(), u"Ann: hello ×"_s);
+    ASSERT_TRUE(t.chat.ReadAllText());
+    EXPECT_EQ(t.chat.ReceivedText.ToString(), u"Ann: hello ×\r\nHost: next"_s);
+    EXPECT_EQ(t.chat.ReceivedText.Sliced(14).ToString(), u"Host: next"_s);
+    // A text the code page cannot carry is never found in the chat, not even as "?".
+    EXPECT_EQ(t.chat.ReceivedText.LastIndexOf(u"next"_s), 20);
+    t.room.Say(u"Bo"_s, u"?"_s);
+    ASSERT_TRUE(t.chat.ReadAllText());
+    EXPECT_EQ(t.chat.ReceivedText.LastIndexOf(u"\u263A"_s), -1);
 }

@@ -29,7 +29,7 @@ TEST(HostName, SaysTheBannerPausesAndTakesTheWholeNameBeforeIt)
     ASSERT_FALSE(t.toolkit.Pauses.isEmpty());
     EXPECT_EQ(t.toolkit.Pauses.first(), 3); // the fixed pause, whatever the speed
     // The chat text read is kept cut to 40 characters before the marker.
-    EXPECT_EQ(t.chat.ReceivedText,
+    EXPECT_EQ(t.chat.ReceivedText.ToString(),
               u"chat before the host says anything at all\r\nJane Doe: "_s.right(40) +
                   OpeningBanner());
 }

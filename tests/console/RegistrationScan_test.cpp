@@ -190,9 +190,20 @@ TEST(RegistrationScan, NamesThatWouldBreakARecordLineAreNeverRegistered)
     t.room.Esp(u"Cy\rd"_s, u"$"_s); // a lone carriage return
     t.room.Esp(u"Tab\tby"_s, u"$"_s);
     t.room.Esp(u"Dee"_s, u"$"_s);
+    for (int i = 0; i < 20; ++i)
+        t.room.Esp(u"Bo\nb"_s, u"$"_s); // sent again and again: still one name, one note
+    const qsizetype said = t.room.SaidLines().size();
     ScanRegistrations(c);
     EXPECT_EQ(names(c), (QStringList{u"Ann"_s, u"Dee"_s}));
-    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+    // The host is told once, in the console, how many names were refused and why.
+    ASSERT_EQ(t.toolkit.Boxes.size(), 1);
+    EXPECT_EQ(t.toolkit.Boxes[0].Text,
+              u"3 names were refused: a name holding a control character (a line break, a tab) "
+              u"cannot be kept in the players file or the log."_s);
+    EXPECT_EQ(t.toolkit.Boxes[0].Title, u"Get Regs"_s);
+    EXPECT_EQ(t.room.SaidLines().size(), said);
+    EXPECT_TRUE(t.room.EspsSent().isEmpty());
+    t.toolkit.Boxes.clear();
     EXPECT_EQ(t.PlayersBytes(), QByteArray("Ann\r\nDee\r\n"));
 
     // Ann wins 5 on her first card; Dee is never drawn.
@@ -304,11 +315,36 @@ TEST(RegistrationScan, AChatTextInTheDocumentedFormRegistersAsDescribed)
     c.chat.OnText(text);
     ScanChatText(c, c.chat.ReceivedText);
     EXPECT_EQ(names(c), (QStringList{u"Dee"_s, u"Mary Ann"_s}));
-    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+    ASSERT_EQ(t.toolkit.Boxes.size(), 1); // "Lo\nne" refused, and said so
+    EXPECT_TRUE(t.toolkit.Boxes[0].Text.startsWith(u"1 name was refused: "_s));
 
     // An empty line inside the text ends the scan there.
     c.chat.OnText("Eve: hi\r\nESP from Ann: $\r\n\r\nESP from Bob: $\r\n"_ba);
     ScanChatText(c, c.chat.ReceivedText);
     EXPECT_TRUE(names(c).contains(u"Ann"_s));
     EXPECT_FALSE(names(c).contains(u"Bob"_s));
+}
+
+TEST(RegistrationScan, AnEspOnTheVeryFirstLineRegistersWhenNoBannerStands)
+{
+    // A client restarted after the opening: its text begins with the first ESP.
+    GameTable t;
+    Console& c = t.console;
+    c.settings.Confirm = false;
+    c.game.PlayerCapacity = MaxPlayers;
+    t.room.Esp(u"Ann"_s, u"$"_s);
+    t.room.Say(u"Mal"_s, u"ESP from Zed: $"_s);
+    t.room.Esp(u"Bob"_s, u"$"_s);
+    ScanRegistrations(c);
+    EXPECT_EQ(names(c), (QStringList{u"Ann"_s, u"Bob"_s}));
+    EXPECT_EQ(t.PlayersBytes(), QByteArray("Ann\r\nBob\r\n"));
+
+    // With a banner the text is read from it as before: its first line counts for nothing.
+    GameTable opened;
+    opened.room.Esp(u"Cy"_s, u"$"_s);
+    opened.Click();
+    opened.room.Esp(u"Di"_s, u"$"_s);
+    opened.console.settings.Confirm = false;
+    ScanRegistrations(opened.console);
+    EXPECT_EQ(names(opened.console), QStringList{u"Di"_s});
 }

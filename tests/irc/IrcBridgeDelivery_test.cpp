@@ -106,8 +106,9 @@ TEST_P(IrcBridgeDelivery, ALineTheServerRefusesAnswersMinusOneAndNeverShowsAsSai
     chat.SayLine(ChatModeRoom, {}, u"after"_s);
     EXPECT_EQ(chat.StatusText, u"0"_s);
     ASSERT_TRUE(chat.ReadAllText());
-    EXPECT_TRUE(chat.ReceivedText.endsWith(u"Host: before\r\nESP to Bob: heard\r\nHost: after"_s))
-        << chat.ReceivedText.toStdString();
+    EXPECT_TRUE(chat.ReceivedText.ToString().endsWith(
+        u"Host: before\r\nESP to Bob: heard\r\nHost: after"_s))
+        << chat.ReceivedText.ToString().toStdString();
     ASSERT_TRUE(bob->WaitForCountFrom("Host", 3));
     EXPECT_EQ(bob->TextsFrom("Host"), (QList<QByteArray>{"before", "heard", "after"}));
 }

@@ -162,9 +162,9 @@ TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRe
     WaitUntil(
         [&] {
             t.chat.ReadAllText();
-            return t.chat.ReceivedText.contains(u"ESP from Cy: $"_s) &&
-                   t.chat.ReceivedText.contains(u"ESP from Ann: $"_s) &&
-                   t.chat.ReceivedText.contains(u"ESP from Bob: $"_s);
+            return t.chat.ReceivedText.ToString().contains(u"ESP from Cy: $"_s) &&
+                   t.chat.ReceivedText.ToString().contains(u"ESP from Ann: $"_s) &&
+                   t.chat.ReceivedText.ToString().contains(u"ESP from Bob: $"_s);
         },
         10000);
     txtButton_Click(c, 10); // Get Regs
@@ -268,7 +268,7 @@ TEST_F(IrcGame, AWholeGameInAChannelReachesEveryPlayerByteForByteAcrossAServerRe
     // Until the bridge has seen the old connection close, it turns a newcomer away.
     WaitUntil([&] { return second.chat.InitDDE(); }, 5000);
     ASSERT_TRUE(second.chat.ReadAllText());
-    const QString text = second.chat.ReceivedText;
+    const QString text = second.chat.ReceivedText.ToString();
     EXPECT_TRUE(text.contains(u"Dealer: "_s + OpeningBanner() + u"\r\n"_s));
     EXPECT_TRUE(text.contains(u"ESP from Ann: $\r\n"_s));
     EXPECT_TRUE(text.endsWith(u"Dealer: o=o Scores o=o\r\nDealer: Cy has 0 points\r\n"

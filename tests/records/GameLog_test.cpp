@@ -111,8 +111,12 @@ TEST(GameLog, OtherStatesWriteNothingAndNamesKeepTheirBytes)
     EXPECT_EQ(ReadBytes(t.console.settings.LogFile), QByteArray());
 
     AppendPlayersFile(t.console, u"Zoë"_s);
-    AppendPlayersFile(t.console, u"Al ±"_s);
+    AppendPlayersFile(t.console, u"Al ±"_s, FileSync::Later);
+    // Written at once, the disk sync left to the end of a Get Regs.
     EXPECT_EQ(ReadBytes(t.console.settings.PlayersFile), "Zo\xEB\r\nAl \xB1\r\n");
+    SyncPlayersFile(t.console);
+    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+    EXPECT_TRUE(SyncTextFile(t.Path(u"missing.txt"_s)).has_value());
 }
 
 TEST(GameLog, FailuresAreShownAndTheGameGoesOn)
@@ -127,8 +131,10 @@ TEST(GameLog, FailuresAreShownAndTheGameGoesOn)
     t.console.game.RoundState = RoundDrawPlayer;
     WriteLog(t.console, {}, {});
     AppendPlayersFile(t.console, u"Bob"_s);
+    AppendPlayersFile(t.console, u"Cy"_s, FileSync::Later);
+    SyncPlayersFile(t.console); // nothing was written: the failed lines said so already
 
-    ASSERT_EQ(t.toolkit.Boxes.size(), 3);
+    ASSERT_EQ(t.toolkit.Boxes.size(), 4);
     for (const auto& box : t.toolkit.Boxes)
         EXPECT_EQ(box.Title, u"Program Error"_s);
 #ifdef Q_OS_LINUX

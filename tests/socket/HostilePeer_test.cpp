@@ -100,19 +100,19 @@ TEST(HostilePeer, ChatTextSentBeforeTheStatusReachesOnTextFromTheEventLoop)
 {
     HostileCase t({QByteArray("TEXT first\nTEXT ab%0D%0A%0D%0A\nSTATUS 0\n")});
     ASSERT_TRUE(t.chat.InitDDE());
-    t.chat.ReceivedText.clear();
+    t.chat.ReceivedText.Clear();
     t.chat.RequestAllText();
-    EXPECT_TRUE(t.chat.ReceivedText.isEmpty()); // not during the call
-    WaitUntil([&] { return !t.chat.ReceivedText.isEmpty(); });
-    EXPECT_EQ(t.chat.ReceivedText, u"ab"_s); // the newer text wins
+    EXPECT_TRUE(t.chat.ReceivedText.IsEmpty()); // not during the call
+    WaitUntil([&] { return !t.chat.ReceivedText.IsEmpty(); });
+    EXPECT_EQ(t.chat.ReceivedText.ToString(), u"ab"_s); // the newer text wins
 }
 
 TEST(HostilePeer, ChatTextInTheSamePacketAsItsStatusIsNotLost)
 {
     HostileCase t({QByteArray("STATUS 0\nTEXT behind%20the%20status\n")});
     ASSERT_TRUE(t.chat.InitDDE());
-    t.chat.ReceivedText.clear();
+    t.chat.ReceivedText.Clear();
     t.chat.RequestAllText();
-    WaitUntil([&] { return !t.chat.ReceivedText.isEmpty(); });
-    EXPECT_EQ(t.chat.ReceivedText, u"behind the status"_s);
+    WaitUntil([&] { return !t.chat.ReceivedText.IsEmpty(); });
+    EXPECT_EQ(t.chat.ReceivedText.ToString(), u"behind the status"_s);
 }

@@ -58,5 +58,5 @@ TEST(RoomProgram, AConsoleTalksToTheRoomProgramOverItsSocket)
     chat.DapiRegister();
     chat.SayLine(ChatModeRoom, {}, u"×××  Quillo ° ¹"_s);
     ASSERT_TRUE(chat.ReadAllText());
-    EXPECT_EQ(chat.ReceivedText, u"Host: ×××  Quillo ° ¹"_s);
+    EXPECT_EQ(chat.ReceivedText.ToString(), u"Host: ×××  Quillo ° ¹"_s);
 }

@@ -218,7 +218,7 @@ TEST(SocketChatClient, ChatTextThatComesLateIsStillRead)
         r.SetTextDelayMs(150);
     });
     ASSERT_TRUE(t.chat.ReadAllText());
-    EXPECT_EQ(t.chat.ReceivedText, u"ESP from Bob: <relax>"_s);
+    EXPECT_EQ(t.chat.ReceivedText.ToString(), u"ESP from Bob: <relax>"_s);
 }
 
 TEST(SocketChatClient, ALostRoomRefusesCallsAndANewRoomIsFoundAgain)
