@@ -3,11 +3,11 @@
 // printed as a counter of the console's benchmark ("x_memmem", taken against the anchor run
 // just before it at the same size), and so is the peak memory above what the process held
 // before the text existed ("peak_x_text", as a multiple of the text).
+#include "QuietToolkit.h"
 #include "chat/ChatLink.h"
 #include "console/Console.h"
 #include "console/HostName.h"
 #include "console/RegistrationScan.h"
-#include "console/Toolkit.h"
 #include "room/PracticeRoom.h"
 #include "services/SystemClock.h"
 #include "text/Cp1252.h"
@@ -25,35 +25,6 @@
 #include <string>
 
 namespace {
-
-// Answers at once and lets the room's deliveries through: the console's own work is measured.
-class RunningToolkit final : public Toolkit
-{
-public:
-    void MessageBox(const QString&, const QString&) override {}
-    Answer Ask(const QString&, const QString&) override
-    {
-        return Answer::Cancel;
-    }
-    std::optional<QString> OpenFileName(const QString&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> SaveFileName(const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    void WaitTicks(int) override {}
-    void ProcessEvents() override
-    {
-        QCoreApplication::processEvents();
-    }
-    void SetHourglass(bool) override {}
-    QPoint MainWindowTwips() const override
-    {
-        return {};
-    }
-};
 
 constexpr qsizetype MiB = 1024 * 1024;
 constexpr int Registrations = 150;
@@ -159,7 +130,7 @@ struct Table
 
     QTemporaryDir folder;
     PracticeRoom room;
-    RunningToolkit toolkit;
+    QuietToolkit toolkit;
     SystemClock clock;
     ChatLink chat;
     Console console;

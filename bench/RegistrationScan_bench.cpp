@@ -1,7 +1,7 @@
+#include "QuietToolkit.h"
 #include "chat/ChatLink.h"
 #include "console/Console.h"
 #include "console/RegistrationScan.h"
-#include "console/Toolkit.h"
 #include "room/PracticeRoom.h"
 #include "services/SystemClock.h"
 #include "text/Cp1252.h"
@@ -10,36 +10,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// A toolkit that answers at once: the scan's own cost is what is measured.
-class QuietToolkit final : public Toolkit
-{
-public:
-    void MessageBox(const QString&, const QString&) override {}
-    Answer Ask(const QString&, const QString&) override
-    {
-        return Answer::Cancel;
-    }
-    Answer AskYesNo(const QString&, const QString&) override
-    {
-        return Answer::No;
-    }
-    std::optional<QString> OpenFileName(const QString&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> SaveFileName(const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    void WaitTicks(int) override {}
-    void ProcessEvents() override {}
-    void SetHourglass(bool) override {}
-    QPoint MainWindowTwips() const override
-    {
-        return {};
-    }
-};
 
 // A long evening: about 10 MB of talk and ESPs with a game opening every 2000 lines, and 150
 // registrations after the last opening.

@@ -52,8 +52,8 @@ TEST_F(IrcDealtGame, APlayerChecksEveryDealtTurnFromTheChannelAlone)
     ASSERT_TRUE(WaitUntil(
         [&] {
             t.chat.ReadAllText();
-            return t.chat.ReceivedText.contains(u"ESP from Bob: $"_s) &&
-                   t.chat.ReceivedText.contains(u"ESP from Ann: $"_s);
+            return t.chat.ReceivedText.ToString().contains(u"ESP from Bob: $"_s) &&
+                   t.chat.ReceivedText.ToString().contains(u"ESP from Ann: $"_s);
         },
         10000));
     txtButton_Click(c, 10); // Get Regs
