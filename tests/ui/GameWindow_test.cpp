@@ -1,4 +1,5 @@
 #include "console/Console.h"
+#include "support/HostHands.h"
 #include "support/UiConsole.h"
 #include "support/WaitUntil.h"
 #include "text/Cp1252.h"
@@ -22,44 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The host's hands on the real widgets.
-struct Host
-{
-    UiConsole& t;
-
-    void say()
-    {
-        QTest::mouseClick(t.Find<QPushButton>(u"cmdSay"_s), Qt::LeftButton);
-    }
-    void macro(int i)
-    {
-        QTest::mouseClick(t.Find<QWidget>(u"txtButton(%1)"_s.arg(i)), Qt::LeftButton);
-    }
-    void card(int box, const QString& text)
-    {
-        t.Find<QComboBox>(u"cmbStart(%1)"_s.arg(box))->setCurrentText(text);
-    }
-    void wager(const QString& text)
-    {
-        auto* box = t.Find<QLineEdit>(u"txtWager"_s);
-        box->selectAll();
-        QTest::keyClicks(box, text);
-    }
-    void guess(bool higher)
-    {
-        QTest::mouseClick(t.Find<QRadioButton>(higher ? u"optHigher"_s : u"optLower"_s),
-                          Qt::LeftButton);
-    }
-    QString player() const
-    {
-        return t.Find<QLineEdit>(u"txtPlayer"_s)->text();
-    }
-    QString caption() const
-    {
-        return t.Find<QPushButton>(u"cmdSay"_s)->text();
-    }
-};
-
 QStringList chatLines(const PracticeRoom& room)
 {
     return FromCp1252(room.ChatText()).split(u"\r\n"_s, Qt::SkipEmptyParts);
@@ -72,15 +35,15 @@ TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
     UiConsole t;
     ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     t.TheConsole().settings.Delay = SpeedVeryFast;
-    Host host{t};
+    HostHands host{t};
 
-    host.say(); // the opening
-    EXPECT_EQ(host.caption(), u"Draw Player"_s);
+    host.Say(); // the opening
+    EXPECT_EQ(host.Caption(), u"Draw Player"_s);
     EXPECT_FALSE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled()); // nobody registered yet
-    host.macro(9);                                               // Call for Regs
+    host.Macro(9);                                               // Call for Regs
     for (const QString& name : {u"Cy"_s, u"Ann"_s, u"Bob"_s})
         t.room.Esp(name, u"$"_s);
-    host.macro(10); // Get Regs
+    host.Macro(10); // Get Regs
     EXPECT_EQ(t.Find<QListWidget>(u"lstPlayers"_s)->count(), 3);
     EXPECT_TRUE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled());
 
@@ -96,23 +59,23 @@ TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
                          u"ESP to Ann: You are registered"_s,
                          u"ESP to Bob: You are registered"_s};
     for (int turn = 1; turn <= 3; ++turn) {
-        host.say(); // Draw Player
-        const QString p = host.player();
+        host.Say(); // Draw Player
+        const QString p = host.Player();
         ASSERT_FALSE(p.isEmpty());
-        host.card(0, u"5"_s);
-        host.say(); // Ask for Wager
-        host.wager(QString::number(turn));
-        host.guess(true);
-        host.say(); // Say Wager
-        host.card(1, u"K"_s);
-        host.say(); // Say Results: a win
-        host.say(); // Ask for Wager on the K
+        host.Card(0, u"5"_s);
+        host.Say(); // Ask for Wager
+        host.Wager(QString::number(turn));
+        host.Guess(true);
+        host.Say(); // Say Wager
+        host.Card(1, u"K"_s);
+        host.Say(); // Say Results: a win
+        host.Say(); // Ask for Wager on the K
         QTest::mouseClick(t.Find<QCheckBox>(u"chkAll"_s), Qt::LeftButton);
-        host.guess(false);
-        host.say();
-        host.card(2, u"A"_s);
-        host.say(); // a loss of everything ends the turn
-        EXPECT_EQ(host.caption(), u"Draw Player"_s);
+        host.Guess(false);
+        host.Say();
+        host.Card(2, u"A"_s);
+        host.Say(); // a loss of everything ends the turn
+        EXPECT_EQ(host.Caption(), u"Draw Player"_s);
         const QString won = QString::number(10 + turn);
         expected += {u"Host: WTG!  "_s + p + u", you have been chosen"_s,
                      u"Host: "_s + p + u" has 10 points"_s,
@@ -128,9 +91,9 @@ TEST(GameWindow, AWholeGameFromTheCallForRegistrationsToTheScores)
                      u"Host: "_s + p + u" has 0 points.  Thanks for playing"_s};
     }
     EXPECT_FALSE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled()); // everyone has played
-    EXPECT_EQ(host.player(), u"(no players)"_s);
+    EXPECT_EQ(host.Player(), u"(no players)"_s);
 
-    host.macro(8); // Scores: all at 0, so the name order stands, said from the end
+    host.Macro(8); // Scores: all at 0, so the name order stands, said from the end
     expected += {u"Host: o=o Scores o=o"_s, u"Host: Cy has 0 points"_s, u"Host: Bob has 0 points"_s,
                  u"Host: Ann has 0 points"_s, u"Host: o=o=o=o=o"_s};
     EXPECT_EQ(chatLines(t.room), expected);
@@ -146,11 +109,11 @@ TEST(GameWindow, EscStopsTheScoresWhileTheyAreSaid)
     MainWindow& w = t.Window();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    Host host{t};
-    host.say();
+    HostHands host{t};
+    host.Say();
     for (int i = 1; i <= 12; ++i)
         t.room.Esp(u"Player %1"_s.arg(i), u"$"_s);
-    host.macro(10); // Get Regs
+    host.Macro(10); // Get Regs
     ASSERT_EQ(t.TheConsole().game.PlayerCount, 12);
 
     // Esc once the third line is out, struck on the window as the host would.
@@ -166,14 +129,14 @@ TEST(GameWindow, EscStopsTheScoresWhileTheyAreSaid)
         QTest::keyClick(&w, Qt::Key_Escape);
     });
     watch.start(10);
-    host.macro(8); // Scores: a heading, twelve players and a closing line
+    host.Macro(8); // Scores: a heading, twelve players and a closing line
     watch.stop();
     EXPECT_EQ(focusAtEsc, u"Command2"_s);
     EXPECT_EQ(t.room.SaidLines().size(), saidAtEsc);
     EXPECT_LT(saidAtEsc, before + 14);
     EXPECT_TRUE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled()); // the lock is released
 
-    host.macro(8); // the next listing is whole
+    host.Macro(8); // the next listing is whole
     EXPECT_EQ(t.room.SaidLines().size(), saidAtEsc + 14);
 }
 
@@ -185,32 +148,32 @@ TEST(GameWindow, LettersInTheWagerBoxStopTheClickOfTheMainButton)
     MainWindow& w = t.Window();
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    Host host{t};
-    host.say();
+    HostHands host{t};
+    host.Say();
     t.room.Esp(u"Bob"_s, u"$"_s);
-    host.macro(10);
-    host.say();
-    host.card(0, u"9"_s);
-    host.say();
-    ASSERT_EQ(host.caption(), u"Say Wager"_s);
+    host.Macro(10);
+    host.Say();
+    host.Card(0, u"9"_s);
+    host.Say();
+    ASSERT_EQ(host.Caption(), u"Say Wager"_s);
     const qsizetype said = t.room.SaidLines().size();
 
-    host.guess(true);
+    host.Guess(true);
     auto* wager = t.Find<QLineEdit>(u"txtWager"_s);
     wager->setFocus();
     ASSERT_TRUE(WaitUntil([&] { return wager->hasFocus(); }));
-    host.wager(u"lots"_s);
-    host.say(); // the main button takes the focus from the box first
+    host.Wager(u"lots"_s);
+    host.Say(); // the main button takes the focus from the box first
 
     ASSERT_FALSE(t.boxes.isEmpty());
     EXPECT_EQ(t.boxes.last().Text, u"Wager must be a number"_s);
     EXPECT_EQ(t.boxes.last().Title, u"Wager"_s);
     EXPECT_EQ(wager->text(), u"10"_s);
-    EXPECT_EQ(host.caption(), u"Say Wager"_s); // the click did not happen
+    EXPECT_EQ(host.Caption(), u"Say Wager"_s); // the click did not happen
     EXPECT_EQ(t.room.SaidLines().size(), said);
 
-    host.say(); // now the box holds a number
-    EXPECT_EQ(host.caption(), u"Say Results"_s);
+    host.Say(); // now the box holds a number
+    EXPECT_EQ(host.Caption(), u"Say Results"_s);
     EXPECT_EQ(t.room.SaidLines().last(), u"OK 10 higher.  Please turn card 1"_s);
 }
 
@@ -219,11 +182,11 @@ TEST(GameWindow, PopUpItemsDeleteAPlayerSayAScoreAndFixTheCard)
     UiConsole t;
     ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
     t.TheConsole().settings.Delay = SpeedVeryFast;
-    Host host{t};
-    host.say();
+    HostHands host{t};
+    host.Say();
     t.room.Esp(u"Ann"_s, u"$"_s);
     t.room.Esp(u"Bob"_s, u"$"_s);
-    host.macro(10);
+    host.Macro(10);
     auto* list = t.Find<QListWidget>(u"lstPlayers"_s);
     ASSERT_EQ(list->count(), 2);
 
@@ -235,23 +198,23 @@ TEST(GameWindow, PopUpItemsDeleteAPlayerSayAScoreAndFixTheCard)
     EXPECT_EQ(list->count(), 1);
     EXPECT_EQ(t.Find<QWidget>(u"lblPlayerCnt"_s)->property("text").toString(), u"1"_s);
 
-    host.say(); // Ann is drawn
-    host.card(0, u"5"_s);
-    host.say();
-    host.wager(u"4"_s);
-    host.guess(true);
-    host.say();
-    host.card(1, u"9"_s);
-    host.say();
+    host.Say(); // Ann is drawn
+    host.Card(0, u"5"_s);
+    host.Say();
+    host.Wager(u"4"_s);
+    host.Guess(true);
+    host.Say();
+    host.Card(1, u"9"_s);
+    host.Say();
     ASSERT_EQ(t.TheConsole().game.Current().Score, 14.0f);
     t.Action(u"mnuFixCard"_s)->trigger();
     EXPECT_EQ(t.room.SaidLines().last(), u"Fixing Card"_s);
-    EXPECT_EQ(host.caption(), u"Say Results"_s);
+    EXPECT_EQ(host.Caption(), u"Say Results"_s);
     EXPECT_TRUE(t.Find<QComboBox>(u"cmbStart(1)"_s)->isEnabled());
-    host.card(1, u"3"_s);
-    host.say();
+    host.Card(1, u"3"_s);
+    host.Say();
     EXPECT_EQ(t.TheConsole().game.Current().Score, 6.0f);
 
     t.Action(u"mnuFix"_s)->trigger(); // at "Ask for Wager": no wager to fix
-    EXPECT_EQ(host.caption(), u"Ask for Wager"_s);
+    EXPECT_EQ(host.Caption(), u"Ask for Wager"_s);
 }

@@ -1,4 +1,5 @@
 #include "console/Console.h"
+#include "support/HostHands.h"
 #include "support/UiConsole.h"
 #include "ui/MainWindow.h"
 #include "ui/PracticeRoomWindow.h"
@@ -53,40 +54,20 @@ struct Album
 };
 
 // The host's hands on the real widgets, in both windows.
-struct Host
+struct Host : HostHands
 {
-    UiConsole& t;
     PracticeRoomWindow& room;
 
-    void say()
+    void Wager(const QString& text, bool higher) const
     {
-        QTest::mouseClick(t.Find<QPushButton>(u"cmdSay"_s), Qt::LeftButton);
+        HostHands::Wager(text);
+        Guess(higher);
     }
-    void macro(int i)
-    {
-        QTest::mouseClick(t.Find<QWidget>(u"txtButton(%1)"_s.arg(i)), Qt::LeftButton);
-    }
-    void card(int box, const QString& text)
-    {
-        t.Find<QComboBox>(u"cmbStart(%1)"_s.arg(box))->setCurrentText(text);
-    }
-    void wager(const QString& text, bool higher)
-    {
-        auto* box = t.Find<QLineEdit>(u"txtWager"_s);
-        box->selectAll();
-        QTest::keyClicks(box, text);
-        QTest::mouseClick(t.Find<QRadioButton>(higher ? u"optHigher"_s : u"optLower"_s),
-                          Qt::LeftButton);
-    }
-    void esp(const QString& avatar, const QString& text)
+    void Esp(const QString& avatar, const QString& text) const
     {
         room.findChild<QLineEdit*>(u"txtAvatar"_s)->setText(avatar);
         room.findChild<QLineEdit*>(u"txtRoomLine"_s)->setText(text);
         QTest::mouseClick(room.findChild<QPushButton*>(u"cmdRoomEsp"_s), Qt::LeftButton);
-    }
-    QString caption() const
-    {
-        return t.Find<QPushButton>(u"cmdSay"_s)->text();
     }
 };
 
@@ -99,41 +80,41 @@ TEST(ReadmePictures, AGameInThePracticeRoomStepByStep)
     t.TheConsole().settings.Delay = SpeedVeryFast;
     PracticeRoomWindow roomWindow(t.room);
     roomWindow.show();
-    Host host{t, roomWindow};
+    Host host{{t}, roomWindow};
     Album album;
     MainWindow& console = t.Window();
 
     album.take(console, u"hosting-1-start"_s);
-    host.say(); // Start: the opening is said
-    ASSERT_EQ(host.caption(), u"Draw Player"_s);
-    host.esp(u"Bob"_s, u"$"_s);
-    host.macro(10); // Get Regs
+    host.Say(); // Start: the opening is said
+    ASSERT_EQ(host.Caption(), u"Draw Player"_s);
+    host.Esp(u"Bob"_s, u"$"_s);
+    host.Macro(10); // Get Regs
     album.take(console, u"hosting-2-registered"_s);
 
-    host.say(); // Draw Player: Bob, the only one
-    host.card(0, u"5"_s);
-    ASSERT_EQ(host.caption(), u"Ask for Wager"_s);
+    host.Say(); // Draw Player: Bob, the only one
+    host.Card(0, u"5"_s);
+    ASSERT_EQ(host.Caption(), u"Ask for Wager"_s);
     album.take(console, u"hosting-3-face-up-card"_s);
-    host.say();
-    host.wager(u"5"_s, true);
-    ASSERT_EQ(host.caption(), u"Say Wager"_s);
+    host.Say();
+    host.Wager(u"5"_s, true);
+    ASSERT_EQ(host.Caption(), u"Say Wager"_s);
     album.take(console, u"hosting-4-wager"_s);
-    host.say(); // "OK 5 higher.  Please turn card 1"
-    host.card(1, u"9"_s);
-    ASSERT_EQ(host.caption(), u"Say Results"_s);
+    host.Say(); // "OK 5 higher.  Please turn card 1"
+    host.Card(1, u"9"_s);
+    ASSERT_EQ(host.Caption(), u"Say Results"_s);
     album.take(console, u"hosting-5-turned-card"_s);
-    host.say();                   // a win: Bob has 15
-    host.esp(u"Alice"_s, u"$"_s); // a late player, registered between two cards
-    host.macro(10);
+    host.Say();                   // a win: Bob has 15
+    host.Esp(u"Alice"_s, u"$"_s); // a late player, registered between two cards
+    host.Macro(10);
 
     // Bob stakes all on Lower over the 9 and turns a King: out at 0, his turn is over.
-    host.say();
+    host.Say();
     QTest::mouseClick(t.Find<QCheckBox>(u"chkAll"_s), Qt::LeftButton);
-    host.wager(QString(), false);
-    host.say();
-    host.card(2, u"K"_s);
-    host.say();
-    ASSERT_EQ(host.caption(), u"Draw Player"_s);
+    host.Wager(QString(), false);
+    host.Say();
+    host.Card(2, u"K"_s);
+    host.Say();
+    ASSERT_EQ(host.Caption(), u"Draw Player"_s);
     EXPECT_TRUE(t.Find<QPushButton>(u"cmdSay"_s)->isEnabled()); // Alice is still to play
     const QStringList rows = t.TheConsole().controls.lstPlayers.Rows;
     ASSERT_EQ(rows.size(), 2);
