@@ -1,6 +1,7 @@
 #include "irc/IrcBridgeControl.h"
 #include "irc/IrcBridgePath.h"
 #include "irc/IrcChatClient.h"
+#include "irc/IrcCommandLine.h"
 #include "irc/IrcConnection.h"
 #include "irc/IrcOptions.h"
 #include "services/ShutdownSignals.h"
@@ -119,6 +120,10 @@ int RunBridge(const IrcOptions& options)
 // again finds the channel and its chat text.
 int main(int argc, char** argv)
 {
+    const CommandLine line = IrcCommandLine();
+    const CommandLine::Verdict verdict = line.Check(ArgumentList(argc, argv));
+    if (!verdict.Run)
+        return PrintVerdict(verdict);
     QCoreApplication app(argc, argv);
 #if defined(Q_OS_UNIX)
     std::signal(SIGPIPE, SIG_IGN); // a console that vanished mid-write is noticed, not fatal
@@ -126,19 +131,11 @@ int main(int argc, char** argv)
     QString error;
     const auto options = IrcOptions::Parse(QCoreApplication::arguments(),
                                            QProcessEnvironment::systemEnvironment(), &error);
-    if (!options) {
-        Say(stderr, QStringLiteral("quillo-irc: ") + error + u'\n' + IrcOptions::Usage());
-        return 2;
-    }
+    if (!options)
+        return PrintVerdict(line.Refuse(error));
     for (const QString& warning : options->Warnings)
         Say(stderr, QStringLiteral("quillo-irc: ") + warning + u'\n');
     switch (options->Asked) {
-    case IrcOptions::Task::Help:
-        Say(stdout, IrcOptions::Help());
-        return 0;
-    case IrcOptions::Task::Version:
-        Say(stdout, IrcOptions::VersionText());
-        return 0;
     case IrcOptions::Task::List:
         Say(stdout, BridgeListText(RunningBridges(DefaultSocketFolder())));
         return 0;

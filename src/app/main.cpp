@@ -4,7 +4,7 @@
 #include "irc/IrcOptions.h"
 #include "irc/UnreachableClient.h"
 #include "room/PracticeRoom.h"
-#include "services/ConsoleCommandLine.h"
+#include "irc/ConsoleCommandLine.h"
 #include "services/ProgramFolder.h"
 #include "services/SystemClock.h"
 #include "socket/ChatClientChoice.h"

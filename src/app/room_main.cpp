@@ -1,5 +1,5 @@
 #include "room/PracticeRoom.h"
-#include "services/RoomCommandLine.h"
+#include "socket/RoomCommandLine.h"
 #include "socket/ChatClientChoice.h"
 #include "socket/ChatClientServer.h"
 #include "socket/SocketFolder.h"

@@ -60,50 +60,6 @@ bool readSecret(const QProcessEnvironment& env, const QString& name, QByteArray&
     return true;
 }
 
-constexpr const char* UsageLines[] = {
-    "usage: quillo-irc [--socket PATH] --nick NICK [--sasl-user NAME] [--insecure]",
-    "                  [--idle-exit SECONDS] [--send-interval MS] [--burst N]",
-    "                  [--reconnect-min MS] [--reconnect-max MS]",
-    "                  irc[s]://HOST[:PORT]/#channel",
-    "       quillo-irc --list",
-    "       quillo-irc --stop (--socket PATH | --nick NICK irc[s]://HOST[:PORT]/#channel)",
-    "       quillo-irc --help | --version",
-};
-
-constexpr const char* HelpLines[] = {
-    "",
-    "Serves Quillo Console over a local socket and talks to one IRC channel.",
-    "",
-    "  --socket PATH        the socket (default: one for the server, channel and nick,",
-    "                       in $XDG_RUNTIME_DIR/quillo/, else in /tmp/quillo-UID/)",
-    "  --nick NICK          the host's nick in the channel",
-    "  --sasl-user NAME     the SASL account, when it is not the nick",
-    "  --insecure           do not check the server's TLS certificate",
-    "  --idle-exit SECONDS  end after this long with no console (3600; 0: never)",
-    "  --send-interval MS   at most one line each MS once a burst of N is spent",
-    "  --burst N            (no cap on the pace by default)",
-    "  --reconnect-min MS   the first wait before trying a lost server again (1000)",
-    "  --reconnect-max MS   the longest such wait (60000)",
-    "  --list               show the bridges that run: server, channel, nick,",
-    "                       process, socket",
-    "  --stop               end the bridge named by --socket, or by --nick and the",
-    "                       URL as it was started; it leaves the server with QUIT",
-    "  --help               show this and end",
-    "  --version            show the version and end",
-    "",
-    "Passwords come from QUILLO_IRC_PASSWORD or QUILLO_IRC_PASSWORD_FILE (server)",
-    "and QUILLO_IRC_SASL_PASSWORD or QUILLO_IRC_SASL_PASSWORD_FILE (SASL); keep",
-    "such a file yours alone (chmod 600).",
-};
-
-template <std::size_t N> QString JoinLines(const char* const (&lines)[N])
-{
-    QString text;
-    for (const char* line : lines)
-        text += QString::fromLatin1(line) + u'\n';
-    return text;
-}
-
 } // namespace
 
 QStringList IrcOptions::PassedOnValueOptions()
@@ -111,16 +67,6 @@ QStringList IrcOptions::PassedOnValueOptions()
     return {QStringLiteral("sasl-user"),     QStringLiteral("send-interval"),
             QStringLiteral("burst"),         QStringLiteral("reconnect-min"),
             QStringLiteral("reconnect-max"), QStringLiteral("idle-exit")};
-}
-
-QString IrcOptions::Usage()
-{
-    return JoinLines(UsageLines);
-}
-
-QString IrcOptions::Help()
-{
-    return Usage() + JoinLines(HelpLines);
 }
 
 QStringList IrcOptions::PasswordFileWarnings(const QProcessEnvironment& environment)
@@ -141,11 +87,6 @@ QStringList IrcOptions::PasswordFileWarnings(const QProcessEnvironment& environm
     return warnings;
 }
 
-QString IrcOptions::VersionText()
-{
-    return QStringLiteral("quillo-irc (Quillo Console) ") + ::VersionText() + u'\n';
-}
-
 std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
                                             const QProcessEnvironment& environment, QString* error)
 {
@@ -155,16 +96,12 @@ std::optional<IrcOptions> IrcOptions::Parse(const QStringList& arguments,
         QStringList{QStringLiteral("socket"), QStringLiteral("nick")} + PassedOnValueOptions();
     for (const QString& name : valued)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
-    for (const char* flag : {"insecure", "help", "version", "list", "stop"})
+    for (const char* flag : {"insecure", "list", "stop"})
         parser.addOption(QCommandLineOption(QString::fromLatin1(flag)));
     if (!parser.parse(arguments))
         return fail(error, parser.errorText());
 
     IrcOptions options;
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
-        options.Asked = parser.isSet(QStringLiteral("help")) ? Task::Help : Task::Version;
-        return options;
-    }
     if (parser.isSet(QStringLiteral("list"))) {
         if (!parser.positionalArguments().isEmpty())
             return fail(error, QStringLiteral("--list takes no URL"));

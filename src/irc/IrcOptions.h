@@ -12,7 +12,8 @@
 // The bridge's command line, and its secrets from the environment:
 //   quillo-irc [--socket PATH] --nick NICK [--sasl-user NAME] [--insecure] [--idle-exit S]
 //              [--send-interval MS] [--burst N] [--reconnect-min MS] [--reconnect-max MS] URL
-//   quillo-irc --list | --stop (--socket PATH | --nick NICK URL) | --help | --version
+//   quillo-irc --list | --stop (--socket PATH | --nick NICK URL)
+// (IrcCommandLine answers --help, --version and unknown options first.)
 // QUILLO_IRC_PASSWORD or QUILLO_IRC_PASSWORD_FILE (its first line) give the server password,
 // QUILLO_IRC_SASL_PASSWORD or QUILLO_IRC_SASL_PASSWORD_FILE the SASL one.
 struct IrcOptions
@@ -24,11 +25,9 @@ struct IrcOptions
 
     enum class Task
     {
-        Bridge,  // serve a console and talk to the channel
-        Help,    // print the usage
-        Version, // print the version
-        List,    // print the bridges that run
-        Stop     // end the bridge named by --socket, or by URL and nick
+        Bridge, // serve a console and talk to the channel
+        List,   // print the bridges that run
+        Stop    // end the bridge named by --socket, or by URL and nick
     };
 
     Task Asked = Task::Bridge;
@@ -50,11 +49,6 @@ struct IrcOptions
     // arguments includes the program's name first. Empty with the reason in error.
     static std::optional<IrcOptions> Parse(const QStringList& arguments,
                                            const QProcessEnvironment& environment, QString* error);
-    // The synopsis, given after a command line that cannot be followed; Help adds what
-    // each option does.
-    static QString Usage();
-    static QString Help();
-    static QString VersionText();
     // A line for each password file named in the environment that other users can read.
     static QStringList PasswordFileWarnings(const QProcessEnvironment& environment);
     // The options with a value that a console passes on to a bridge it starts ("sasl-user",

@@ -65,6 +65,11 @@ void CommandLine::SetEpilogue(const QString& text)
     epilogue_ = text;
 }
 
+void CommandLine::AcceptArguments()
+{
+    arguments_ = true;
+}
+
 CommandLine::Verdict CommandLine::Check(const QStringList& arguments) const
 {
     QCommandLineParser parser;
@@ -76,13 +81,13 @@ CommandLine::Verdict CommandLine::Check(const QStringList& arguments) const
     parser.addOption(QCommandLineOption(VersionOption.Names));
     const bool parsed = parser.parse(arguments);
     if (!parser.unknownOptionNames().isEmpty())
-        return failure(QStringLiteral("unknown option '") +
-                       Dashed(parser.unknownOptionNames().constFirst()) + u'\'');
+        return Refuse(QStringLiteral("unknown option '") +
+                      Dashed(parser.unknownOptionNames().constFirst()) + u'\'');
     if (!parsed)
-        return failure(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return failure(QStringLiteral("unexpected argument '") +
-                       parser.positionalArguments().constFirst() + u'\'');
+        return Refuse(parser.errorText());
+    if (!arguments_ && !parser.positionalArguments().isEmpty())
+        return Refuse(QStringLiteral("unexpected argument '") +
+                      parser.positionalArguments().constFirst() + u'\'');
     if (parser.isSet(QStringLiteral("help")))
         return {false, 0, Help(), {}};
     if (parser.isSet(QStringLiteral("version")))
@@ -123,7 +128,7 @@ QString CommandLine::usageLines() const
     return text;
 }
 
-CommandLine::Verdict CommandLine::failure(const QString& why) const
+CommandLine::Verdict CommandLine::Refuse(const QString& why) const
 {
     return {false,
             2,

@@ -34,15 +34,18 @@ public:
     void AddToolkitOptions();
     // Closing lines of the help, after the options.
     void SetEpilogue(const QString& text);
+    // Arguments that are not options are the program's to read, not faults.
+    void AcceptArguments();
 
     // arguments: the program's name first.
     Verdict Check(const QStringList& arguments) const;
     QString Help() const;
     QString Version() const;
+    // The end of a run whose command line the program itself found wrong: why, and the usage.
+    Verdict Refuse(const QString& why) const;
 
 private:
     QString usageLines() const;
-    Verdict failure(const QString& why) const;
 
     QString program_;
     QString version_;
@@ -50,6 +53,7 @@ private:
     QString summary_;
     QString epilogue_;
     std::vector<Option> options_;
+    bool arguments_ = false;
 };
 
 // main's arguments, before any application object exists to read them.

@@ -1,3 +1,4 @@
+#include "irc/IrcCommandLine.h"
 #include "irc/IrcOptions.h"
 
 #include "irc/IrcSendQueue.h"
@@ -107,7 +108,7 @@ TEST(IrcOptions, SecretsComeFromTheEnvironmentOrTheFirstLineOfAFile)
     EXPECT_FALSE(error.contains(QStringLiteral("QUIT")));
 }
 
-TEST(IrcOptions, HelpVersionListStopAndTheIdleTimeAreRead)
+TEST(IrcOptions, ListStopAndTheIdleTimeAreRead)
 {
     using Task = IrcOptions::Task;
     struct Case
@@ -116,8 +117,6 @@ TEST(IrcOptions, HelpVersionListStopAndTheIdleTimeAreRead)
         Task asked;
     };
     const Case cases[] = {
-        {args({"--help"}), Task::Help},
-        {args({"--nick", "Host", "--version", "irc://server/#q"}), Task::Version},
         {args({"--list"}), Task::List},
         {args({"--stop", "--socket", "/tmp/b.sock"}), Task::Stop},
         {args({"--stop", "--nick", "Host", "irc://server/%23q"}), Task::Stop},
@@ -175,4 +174,20 @@ TEST(IrcOptions, APasswordFileOthersCanReadIsWarnedOfOnce)
     // A file the variable itself overrides is not read, so not warned of.
     env.insert(QStringLiteral("QUILLO_IRC_SASL_PASSWORD"), QStringLiteral("pw"));
     EXPECT_TRUE(IrcOptions::PasswordFileWarnings(env).isEmpty());
+}
+
+TEST(IrcOptions, HelpVersionAndUnknownOptionsAreAnsweredInTheProgramsCommonForm)
+{
+    const CommandLine line = IrcCommandLine();
+    const CommandLine::Verdict help = line.Check(args({"--help"}));
+    EXPECT_FALSE(help.Run);
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_TRUE(help.Out.startsWith(QStringLiteral("Usage: quillo-irc ")));
+    EXPECT_TRUE(help.Out.contains(QStringLiteral("--idle-exit SECONDS")));
+    EXPECT_TRUE(line.Check(args({"--version"})).Out.startsWith(QStringLiteral("quillo-irc ")));
+    const CommandLine::Verdict bogus = line.Check(args({"--bogus"}));
+    EXPECT_EQ(bogus.Status, 2);
+    EXPECT_TRUE(bogus.Err.startsWith(QStringLiteral("quillo-irc: unknown option '--bogus'\n")));
+    // The channel's URL is the bridge's to read.
+    EXPECT_TRUE(line.Check(args({"--nick", "Host", "irc://server/#q"})).Run);
 }

@@ -1,4 +1,4 @@
-#include "services/RoomCommandLine.h"
+#include "socket/RoomCommandLine.h"
 
 #include "text/FixedLines.h"
 

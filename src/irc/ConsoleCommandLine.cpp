@@ -1,4 +1,4 @@
-#include "services/ConsoleCommandLine.h"
+#include "irc/ConsoleCommandLine.h"
 
 #include "irc/IrcOptions.h"
 #include "text/FixedLines.h"
