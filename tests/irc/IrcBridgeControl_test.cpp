@@ -60,7 +60,7 @@ TEST(IrcBridgeOptions, HelpVersionAndAnUnknownOptionAnswerWithoutADisplayOrABrid
 {
     const ProgramRun help = RunBridgeProgram({u"--help"_s});
     EXPECT_EQ(help.Status, 0);
-    EXPECT_TRUE(help.Output.startsWith(u"usage: quillo-irc "_s)) << help.Output.toStdString();
+    EXPECT_TRUE(help.Output.startsWith(u"Usage: quillo-irc "_s)) << help.Output.toStdString();
     EXPECT_TRUE(help.Output.contains(u"--idle-exit"_s) && help.Output.contains(u"--list"_s));
     EXPECT_TRUE(help.Errors.isEmpty()) << help.Errors.toStdString();
 
@@ -74,8 +74,15 @@ TEST(IrcBridgeOptions, HelpVersionAndAnUnknownOptionAnswerWithoutADisplayOrABrid
     EXPECT_TRUE(bogus.Output.isEmpty());
     const QStringList lines = bogus.Errors.split(u'\n');
     ASSERT_GE(lines.size(), 2);
-    EXPECT_EQ(lines[0], u"quillo-irc: Unknown option 'bogus'."_s);
-    EXPECT_TRUE(lines[1].startsWith(u"usage: quillo-irc "_s)) << bogus.Errors.toStdString();
+    EXPECT_EQ(lines[0], u"quillo-irc: unknown option '--bogus'"_s);
+    EXPECT_TRUE(lines[1].startsWith(u"Usage: quillo-irc "_s)) << bogus.Errors.toStdString();
+
+    // A fault only the bridge can see, after the common check, ends the same way.
+    const ProgramRun noNick = RunBridgeProgram({u"irc://h/#q"_s});
+    EXPECT_EQ(noNick.Status, 2);
+    EXPECT_TRUE(noNick.Errors.startsWith(u"quillo-irc: --nick needs"_s))
+        << noNick.Errors.toStdString();
+    EXPECT_TRUE(noNick.Errors.contains(u"\nUsage: quillo-irc "_s));
 }
 
 TEST(IrcBridgeOptions, ASocketFolderOthersCanWriteInIsRefusedByTheBridgeAndTheLauncher)

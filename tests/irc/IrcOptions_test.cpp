@@ -1,4 +1,3 @@
-#include "irc/IrcCommandLine.h"
 #include "irc/IrcOptions.h"
 
 #include "irc/IrcSendQueue.h"
@@ -174,20 +173,4 @@ TEST(IrcOptions, APasswordFileOthersCanReadIsWarnedOfOnce)
     // A file the variable itself overrides is not read, so not warned of.
     env.insert(QStringLiteral("QUILLO_IRC_SASL_PASSWORD"), QStringLiteral("pw"));
     EXPECT_TRUE(IrcOptions::PasswordFileWarnings(env).isEmpty());
-}
-
-TEST(IrcOptions, HelpVersionAndUnknownOptionsAreAnsweredInTheProgramsCommonForm)
-{
-    const CommandLine line = IrcCommandLine();
-    const CommandLine::Verdict help = line.Check(args({"--help"}));
-    EXPECT_FALSE(help.Run);
-    EXPECT_EQ(help.Status, 0);
-    EXPECT_TRUE(help.Out.startsWith(QStringLiteral("Usage: quillo-irc ")));
-    EXPECT_TRUE(help.Out.contains(QStringLiteral("--idle-exit SECONDS")));
-    EXPECT_TRUE(line.Check(args({"--version"})).Out.startsWith(QStringLiteral("quillo-irc ")));
-    const CommandLine::Verdict bogus = line.Check(args({"--bogus"}));
-    EXPECT_EQ(bogus.Status, 2);
-    EXPECT_TRUE(bogus.Err.startsWith(QStringLiteral("quillo-irc: unknown option '--bogus'\n")));
-    // The channel's URL is the bridge's to read.
-    EXPECT_TRUE(line.Check(args({"--nick", "Host", "irc://server/#q"})).Run);
 }
