@@ -1,5 +1,6 @@
 #include "ui/CardIconEngine.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -9,7 +10,24 @@ namespace {
 // The sizes a desktop's icon theme uses; a window system asks for these.
 constexpr int Sizes[] = {16, 24, 32, 48, 64};
 
-QPixmap DrawIcon(int size)
+// The "Q" as an outline, taken from the font once: every size then fills the same outline, and
+// only one size of the font is ever loaded.
+QPainterPath Letter()
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setBold(true);
+    font.setPixelSize(15);
+    QPainterPath letter;
+    letter.addText(0, 0, font, QStringLiteral("Q"));
+    // Centred on the card as the text would be: across by its advance, up and down by the
+    // font's ascent and descent.
+    const QFontMetricsF metrics(font);
+    letter.translate(-metrics.horizontalAdvance(u'Q') / 2,
+                     (metrics.ascent() - metrics.descent()) / 2);
+    return letter;
+}
+
+QPixmap DrawIcon(int size, const QPainterPath& letter)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
@@ -30,12 +48,7 @@ QPixmap DrawIcon(int size)
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
     p.drawRoundedRect(QRectF(-8.5, -12, 17, 24), 2.5, 2.5);
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setBold(true);
-    font.setPixelSize(15);
-    p.setFont(font);
-    p.setPen(QColor(0xB0, 0x00, 0x00));
-    p.drawText(QRectF(-8.5, -12, 17, 24), Qt::AlignCenter, QStringLiteral("Q"));
+    p.fillPath(letter, QColor(0xB0, 0x00, 0x00));
     p.restore();
     return pixmap;
 }
@@ -53,8 +66,11 @@ QPixmap CardIconEngine::pixmap(const QSize& size, QIcon::Mode, QIcon::State)
 {
     const int side = std::max(1, std::min(size.width(), size.height()));
     auto found = drawn_.find(side);
-    if (found == drawn_.end())
-        found = drawn_.insert(side, DrawIcon(side));
+    if (found == drawn_.end()) {
+        if (letter_.isEmpty())
+            letter_ = Letter();
+        found = drawn_.insert(side, DrawIcon(side, letter_));
+    }
     return found.value();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QIconEngine>
 #include <QMap>
+#include <QPainterPath>
 #include <QPixmap>
 
 // Draws the card icon at the size asked for, once each size, on first use: the drawing loads
@@ -18,4 +19,5 @@ public:
 
 private:
     QMap<int, QPixmap> drawn_;
+    QPainterPath letter_;
 };
