@@ -7,5 +7,5 @@
 
 int main(int argc, char** argv)
 {
-    return RunConsole(argc, argv, [](QWidget& window) { ExitWhenExposed({&window}); });
+    return RunConsole(argc, argv, [](QWidget& window) { ExposedExit::Watch({&window}); });
 }

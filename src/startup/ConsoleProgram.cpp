@@ -16,6 +16,7 @@
 #include "ui/AppIcon.h"
 #include "ui/ConsoleSession.h"
 #include "ui/DisplayCheck.h"
+#include "ui/FirstExposure.h"
 #include "ui/MainWindow.h"
 #include "ui/PracticeRoomWindow.h"
 
@@ -88,7 +89,6 @@ int RunConsole(int argc, char** argv, const std::function<void(QWidget&)>& shown
         return 2;
     }
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QuilloIcon());
 
     const IrcLaunchArguments irc = ReadIrcLaunchArguments(QCoreApplication::arguments());
     QString socket;
@@ -119,13 +119,17 @@ int RunConsole(int argc, char** argv, const std::function<void(QWidget&)>& shown
     session.HandleStopSignals();
     QObject::connect(&session, &ConsoleSession::ended, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    // The icon (drawn for a window system that shows one) and the practice room's window wait
+    // for the console to be on the screen; the room then opens beside it.
+    std::unique_ptr<PracticeRoomWindow> roomWindow;
+    FirstExposure::Then(*session.Window(), [&] {
+        QApplication::setWindowIcon(QuilloIcon());
+        if (room) {
+            roomWindow = std::make_unique<PracticeRoomWindow>(*room);
+            roomWindow->ShowBeside(*session.Window());
+        }
+    });
     if (shown)
         shown(*session.Window());
-
-    std::unique_ptr<PracticeRoomWindow> roomWindow;
-    if (room) {
-        roomWindow = std::make_unique<PracticeRoomWindow>(*room);
-        roomWindow->ShowBeside(*session.Window());
-    }
     return QApplication::exec();
 }
