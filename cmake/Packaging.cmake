@@ -5,6 +5,9 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS quillo quillo-room quillo-irc RUNTIME DESTINATION ${QUILLO_INSTALL_GAMESDIR})
+# A module, not a shared library a program links: no soname, no executable bit.
+install(TARGETS quillo-socket-client LIBRARY DESTINATION ${QUILLO_INSTALL_MODULEDIR}
+        PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 # The menu entries start the programs by their full path, since /usr/games is not on root's
 # PATH; the path is known only when installing (cpack installs under another prefix).
 install(CODE "

@@ -8,8 +8,9 @@ build=$(cd "${1:?usage: check-package.sh BUILD-FOLDER}" && pwd)
 scratch=$(mktemp -d)
 pid=""
 bridge=""
+room=""
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; [ -n "$bridge" ] && kill "$bridge" 2>/dev/null
-      rm -rf "$scratch"' EXIT
+      [ -n "$room" ] && kill "$room" 2>/dev/null; rm -rf "$scratch"' EXIT
 failures=()
 check() { # check WHAT COMMAND...: runs the command, noting WHAT when it fails
     local what=$1
@@ -82,6 +83,24 @@ kill -TERM "$pid" 2>/dev/null
 wait "$pid"
 pid=""
 if [ -n "$bridge" ]; then kill -TERM "$bridge"; bridge=""; else cat "$scratch/irc.log"; fi
+
+# A chat client behind a socket is reached through the socket client module installed with it.
+sock=$runtime/room.sock
+"$bin/quillo-room" --headless --socket "$sock" >"$scratch/room.log" 2>&1 &
+room=$!
+for _ in $(seq 300); do [ -S "$sock" ] && break; kill -0 "$room" 2>/dev/null || break; sleep 0.1; done
+env -u QUILLO_HOME -u XDG_DATA_HOME HOME="$home" XDG_RUNTIME_DIR="$runtime" \
+    QT_QPA_PLATFORM=offscreen "$bin/quillo" --chat-client "$sock" >"$scratch/client.log" 2>&1 &
+pid=$!
+for _ in $(seq 300); do catches_term && break; kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+check "the installed console reaches a client's socket" catches_term
+catches_term || cat "$scratch/client.log"
+kill -TERM "$pid" 2>/dev/null
+wait "$pid"
+pid=""
+kill -TERM "$room"
+wait "$room"
+room=""
 
 check "desktop-file-validate" desktop-file-validate "$root"/usr/share/applications/*.desktop
 for entry in "$root"/usr/share/applications/*.desktop; do

@@ -1,12 +1,14 @@
 #include "ExposedExit.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFile>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -24,19 +26,36 @@ long long peakKb()
 
 } // namespace
 
-void ExitWhenExposed(QList<QWidget*> windows)
+void ExposedExit::Watch(const QList<QWidget*>& windows)
 {
-    // Looked at between events: exposure comes from the window system's events.
-    auto* poll = new QTimer(QCoreApplication::instance());
-    poll->setInterval(0);
-    QObject::connect(poll, &QTimer::timeout, [windows] {
-        for (QWidget* window : windows) {
-            if (!window->windowHandle() || !window->windowHandle()->isExposed())
-                return;
-        }
-        std::printf("%lld\n", peakKb());
-        std::fflush(stdout);
-        std::_Exit(0); // the time to the screen is measured, not the shutdown
-    });
-    poll->start();
+    auto* watch = new ExposedExit(windows);
+    // Exposed already (some platforms expose at show): looked at once the loop runs.
+    QTimer::singleShot(0, watch, [watch] { watch->exitIfAllExposed(); });
+}
+
+ExposedExit::ExposedExit(QList<QWidget*> windows)
+    : QObject(QCoreApplication::instance()), windows_(std::move(windows))
+{
+    // A filter installed last sees the event first: its check is queued before the tasks of
+    // filters installed earlier.
+    for (QWidget* window : std::as_const(windows_))
+        window->windowHandle()->installEventFilter(this);
+}
+
+bool ExposedExit::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() == QEvent::Expose)
+        QTimer::singleShot(0, this, [this] { exitIfAllExposed(); });
+    return false;
+}
+
+void ExposedExit::exitIfAllExposed() const
+{
+    for (QWidget* window : windows_) {
+        if (!window->windowHandle() || !window->windowHandle()->isExposed())
+            return;
+    }
+    std::printf("%lld\n", peakKb());
+    std::fflush(stdout);
+    std::_Exit(0); // the time to the screen is measured, not the shutdown
 }

@@ -12,6 +12,6 @@ int main(int argc, char** argv)
     QMainWindow window;
     window.setCentralWidget(new QLabel(QStringLiteral("Quillo"), &window));
     window.show();
-    ExitWhenExposed({&window});
+    ExposedExit::Watch({&window});
     return QApplication::exec();
 }

@@ -1,8 +1,8 @@
 // Start-up of the console against a bare window on the same machine: the console reads only
 // its settings (and macro) file and never waits on the chat client, so the two should be close.
-// In-process (the window's own cost) and from outside (a process to its exposed windows, the
-// practice room's included), on the platform the benchmark runs on: offscreen without a
-// display, or under xvfb-run.
+// In-process (the window's own cost) and from outside (a process, the program's own start-up
+// on the practice room, to its first exposed window), on the platform the benchmark runs on:
+// offscreen without a display, or under xvfb-run.
 #include "room/PracticeRoom.h"
 #include "services/SystemClock.h"
 #include "ui/ConsoleSession.h"

@@ -3,7 +3,6 @@
 #include "console/Console.h"
 #include "console/WindowSettings.h"
 #include "ui/AboutDialog.h"
-#include "ui/AppIcon.h"
 #include "ui/ConsoleBinding.h"
 #include "ui/HandlerWiring.h"
 #include "ui/MacroButton.h"
@@ -29,7 +28,6 @@ MainWindow::MainWindow(Console& console, QWidget* parent) : QMainWindow(parent),
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Quillo"));
-    setWindowIcon(QuilloIcon());
     setFont(ConsoleFont());
 
     auto* client = new QWidget(this);

@@ -3,7 +3,6 @@
 #include "room/PracticeRoom.h"
 #include "text/Cp1252.h"
 #include "text/Gestures.h"
-#include "ui/AppIcon.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -41,7 +40,6 @@ PracticeRoomWindow::PracticeRoomWindow(PracticeRoom& room, QWidget* parent)
 {
     setObjectName(QStringLiteral("frmPracticeRoom"));
     setWindowTitle(QStringLiteral("Quillo Practice Room"));
-    setWindowIcon(QuilloIcon());
     resize(460, 520);
 
     chat_ = new QPlainTextEdit(this);
