@@ -66,7 +66,9 @@ void MainControls::Build(QWidget* client)
     for (int i = 0; i < 7; ++i) {
         auto* card = Named<QComboBox>(fraCurrent, QStringLiteral("cmbStart(%1)").arg(i),
                                       {cardAt[i], QSize(52, 22)});
-        card->setEditable(true);
+        // Given its line edit the card is editable as setEditable makes it, without setEditable
+        // building the pop-up list up front: it is built when first opened.
+        card->setLineEdit(new QLineEdit(card));
         card->setInsertPolicy(QComboBox::NoInsert);
         card->addItems(ranks);
         card->setCurrentIndex(-1);

@@ -4,10 +4,12 @@
 #include "support/WaitUntil.h"
 #include "ui/MainWindow.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -72,6 +74,24 @@ TEST(MainWindow, OpensWithEveryNamedControlInItsDesignState)
     EXPECT_EQ(t.Action(u"mnuRecover"_s)->shortcut(), QKeySequence(u"Ctrl+R"_s));
     for (const QString& name : {u"mnuPlayer"_s, u"mnuWager"_s, u"mnuCard"_s})
         EXPECT_FALSE(t.Find<QMenu>(name)->isVisible());
+}
+
+TEST(MainWindow, CardsCompleteRanksInlineAndListThemWhenOpened)
+{
+    UiConsole t;
+    ASSERT_EQ(t.Start(), ConsoleSession::Outcome::Running);
+    auto* card = t.Find<QComboBox>(u"cmbStart(3)"_s);
+    ASSERT_NE(card, nullptr);
+    ASSERT_NE(card->completer(), nullptr);
+    EXPECT_EQ(card->completer()->completionMode(), QCompleter::InlineCompletion);
+    EXPECT_EQ(card->completer()->caseSensitivity(), Qt::CaseInsensitive);
+
+    card->showPopup();
+    ASSERT_TRUE(WaitUntil([card] { return card->view()->isVisible(); }));
+    EXPECT_EQ(card->view()->model()->rowCount(), 13);
+    EXPECT_EQ(card->view()->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+    EXPECT_STREQ(card->view()->itemDelegate()->metaObject()->className(), "QComboBoxDelegate");
+    card->hidePopup();
 }
 
 TEST(MainWindow, BusyLockGreysMenusMainAndMacroButtonsUnderTheHourglass)
