@@ -19,12 +19,6 @@ QString deckPath(const Console& console)
     return DeckFilePath(console.programFolder);
 }
 
-// The deck's own placeholders, filled before the message's others are.
-QString withValue(QString text, const QString& name, const QString& value)
-{
-    return text.replace(u'%' + name + u'%', value, Qt::CaseInsensitive);
-}
-
 // Why the deck of the player's turn cannot be dealt from; empty when it can.
 QString deckFault(const std::variant<QString, FileError>& read, const QString& player,
                   const QStringList& loggedCards, std::optional<SavedDeck>& saved)
@@ -65,8 +59,9 @@ void DealDeck(Console& console)
     const QString path = deckPath(console);
     if (const auto error = SaveTextFile(path, DeckFileText(g.DeckPlayer, g.TurnDeck)))
         ShowProgramError(console.toolkit, *error, path);
-    SayMessage(console, withValue(console.settings.DealCommit, QStringLiteral("hash"),
-                                  DeckCommitment(g.TurnDeck)));
+    PlaceholderValues values = CurrentPlaceholderValues(console);
+    values.Hash = DeckCommitment(g.TurnDeck);
+    SayMessage(console, console.settings.DealCommit, values);
 }
 
 QString DealtCard(const Console& console, int index)
@@ -84,8 +79,11 @@ void RevealDeck(Console& console)
         return;
     g.DeckInPlay = false;
     g.DeckRevealed = true;
-    QString line = withValue(console.settings.DealReveal, QStringLiteral("player"), g.DeckPlayer);
-    SayMessage(console, withValue(line, QStringLiteral("deck"), DeckText(g.TurnDeck)));
+    // The deck's player: a deck revealed late belongs to a turn that has ended.
+    PlaceholderValues values = CurrentPlaceholderValues(console);
+    values.Player = g.DeckPlayer;
+    values.Deck = DeckText(g.TurnDeck);
+    SayMessage(console, console.settings.DealReveal, values);
     QFile::remove(deckPath(console));
 }
 

@@ -12,12 +12,6 @@ namespace {
 
 constexpr int SaltBytes = 16;
 
-const QStringList Ranks = {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                           QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                           QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"),
-                           QStringLiteral("J"), QStringLiteral("Q"), QStringLiteral("K"),
-                           QStringLiteral("A")};
-
 bool isSalt(const QString& text)
 {
     return text.size() == 2 * SaltBytes && std::all_of(text.begin(), text.end(), [](QChar c) {
@@ -30,7 +24,7 @@ bool isSalt(const QString& text)
 QStringList UnshuffledCards()
 {
     QStringList cards;
-    for (const QString& rank : Ranks) {
+    for (const QString& rank : CardList()) {
         for (int i = 0; i < 4; ++i)
             cards.append(rank);
     }

@@ -1,7 +1,5 @@
 #include "macros/PlaceholderText.h"
 
-#include <optional>
-
 namespace {
 
 std::optional<QString> valueOf(const PlaceholderValues& values, const QString& name)
@@ -16,6 +14,10 @@ std::optional<QString> valueOf(const PlaceholderValues& values, const QString& n
         return values.Points;
     if (name == u"card")
         return values.Card;
+    if (name == u"hash")
+        return values.Hash;
+    if (name == u"deck")
+        return values.Deck;
     return std::nullopt;
 }
 

@@ -9,6 +9,14 @@ int CardRank(const QString& card)
     return static_cast<int>(CardRanks.indexOf(card, 0, Qt::CaseSensitive)) + 1;
 }
 
+QStringList CardList()
+{
+    return {QStringLiteral("2"),  QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5"),
+            QStringLiteral("6"),  QStringLiteral("7"), QStringLiteral("8"), QStringLiteral("9"),
+            QStringLiteral("10"), QStringLiteral("J"), QStringLiteral("Q"), QStringLiteral("K"),
+            QStringLiteral("A")};
+}
+
 bool IsValidCard(const QString& card)
 {
     return CardRank(card) > 0;

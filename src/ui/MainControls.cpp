@@ -1,5 +1,6 @@
 #include "ui/MainControls.h"
 
+#include "text/Cards.h"
 #include "ui/MacroButton.h"
 
 #include <QCheckBox>
@@ -58,11 +59,7 @@ void MainControls::Build(QWidget* client)
     // Three rows of cards: 0 and 6 on top, 4 and 5 in the middle, 1, 2 and 3 below.
     const std::array<QPoint, 7> cardAt{
         {{4, 4}, {4, 52}, {63, 52}, {122, 52}, {34, 28}, {92, 28}, {122, 4}}};
-    const QStringList ranks{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                            QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("7"),
-                            QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"),
-                            QStringLiteral("J"), QStringLiteral("Q"), QStringLiteral("K"),
-                            QStringLiteral("A")};
+    const QStringList ranks = CardList();
     for (int i = 0; i < 7; ++i) {
         auto* card = Named<QComboBox>(fraCurrent, QStringLiteral("cmbStart(%1)").arg(i),
                                       {cardAt[i], QSize(52, 22)});
