@@ -11,6 +11,7 @@
 #include "console/Roster.h"
 #include "console/Toolkit.h"
 #include "game/RosterRules.h"
+#include "game/TurnRules.h"
 #include "records/FileError.h"
 #include "records/GameLogReader.h"
 #include "records/TextFile.h"
@@ -171,7 +172,7 @@ void recover(Console& console)
     QString second;
     DeckResumed deck = DeckResumed::NotDealt;
     const bool resumed =
-        last.Score > 0.0f && g.CardIndex < 6 && !last.Name.isEmpty() && g.CurrentPlayer != 0;
+        TurnGoesOn(last.Score, lastCards.size()) && !last.Name.isEmpty() && g.CurrentPlayer != 0;
     if (resumed) {
         deck = resumeTurn(console, lastCards);
         second = QStringLiteral("Current Player is ") + g.Current().Name;

@@ -3,6 +3,7 @@
 #include "console/Console.h"
 #include "console/Recovery.h"
 #include "console/Toolkit.h"
+#include "game/TurnRules.h"
 #include "records/GameLogReader.h"
 #include "records/Settings.h"
 #include "records/TextFile.h"
@@ -10,9 +11,6 @@
 #include <algorithm>
 
 namespace {
-
-// The face-up card and the six turned: a turn that logged them all has ended.
-constexpr qsizetype CardsOfAWholeTurn = 7;
 
 std::optional<QString> readFile(const QString& path)
 {
@@ -22,11 +20,10 @@ std::optional<QString> readFile(const QString& path)
     return std::get<QString>(std::move(read));
 }
 
-// A turn ends at a score of 0 or with its last card; one just drawn has logged no card yet.
+// One just drawn has logged no card yet.
 bool underWay(const LoggedTurn& turn)
 {
-    return turn.Cards.isEmpty() ||
-           (turn.Record.Score > 0.0f && turn.Cards.size() < CardsOfAWholeTurn);
+    return turn.Cards.isEmpty() || TurnGoesOn(turn.Record.Score, turn.Cards.size());
 }
 
 } // namespace

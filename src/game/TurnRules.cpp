@@ -34,6 +34,11 @@ void UndoLastResult(GameState& g)
     g.LastResult = 0; // only the last result is known: it is taken back once
 }
 
+bool TurnGoesOn(float score, qsizetype loggedCards)
+{
+    return score > 0.0f && loggedCards < 7;
+}
+
 bool FindLastPlayer(GameState& g)
 {
     if (g.CurrentPlayer != 0)

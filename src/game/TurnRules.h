@@ -22,6 +22,10 @@ std::int32_t ScoreTurnedCard(GameState& g, const QString& previousCard, const QS
 // points it won or lost are returned. Once: until a card is scored again there is no result.
 void UndoLastResult(GameState& g);
 
+// Whether a turn with this score and this many cards in the log (the face-up card first) goes
+// on: until the score reaches 0 or the sixth card is turned.
+bool TurnGoesOn(float score, qsizetype loggedCards);
+
 // After a game's last turn the busy lock has let go of the player: finds it again by name.
 // False when it is no longer in the roster.
 bool FindLastPlayer(GameState& g);
