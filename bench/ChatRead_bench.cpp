@@ -157,8 +157,9 @@ void BM_MemmemEspFrom(benchmark::State& state)
 
 // Get Regs on the room's own text (the client's, not a copy). With everyoneNew the roster is
 // emptied before each scan, so the 150 senders are registered again: the players file's 150
-// appends and its disk sync count too; without, every sender is in the roster already and the
-// reading and the scan alone are measured.
+// appends count too (its disk sync runs on a thread of its own, which the host does not wait
+// for); without, every sender is in the roster already and the reading and the scan alone are
+// measured.
 void getRegs(benchmark::State& state, bool everyoneNew)
 {
     const qint64 startKb = statusKb("VmRSS:");

@@ -3,6 +3,7 @@
 #include "console/ConsoleState.h"
 #include "game/GameState.h"
 #include "macros/MacroRecord.h"
+#include "records/BackgroundSync.h"
 #include "records/Settings.h"
 
 #include <QString>
@@ -36,4 +37,7 @@ struct Console
     Toolkit& toolkit;
     Clock& clock;
     QString programFolder; // where every record file lives
+    // Syncs the host need not wait for (the players file after a Get Regs); its failures are
+    // shown as "Program Error" when the event loop comes round.
+    BackgroundSync diskSync;
 };

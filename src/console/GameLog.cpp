@@ -2,16 +2,17 @@
 
 #include "console/Console.h"
 #include "console/ProgramError.h"
+#include "records/AppendFile.h"
 #include "records/GameLogFormat.h"
+#include "records/TextFile.h"
 
 #include <QFile>
 
 namespace {
 
-void appendEntry(Console& console, const QString& path, const QString& text,
-                 FileSync sync = FileSync::Now)
+void appendEntry(Console& console, const QString& path, const QString& text)
 {
-    if (const auto error = AppendTextFile(path, text, sync))
+    if (const auto error = AppendTextFile(path, text))
         ShowProgramError(console.toolkit, *error, path);
 }
 
@@ -33,18 +34,24 @@ void LogResumedTurn(Console& console)
     appendEntry(console, console.settings.LogFile, ResumedTurnLine() + RecordLineEnd());
 }
 
-void AppendPlayersFile(Console& console, const QString& name, FileSync sync)
+void AppendPlayersFile(Console& console, const QString& name)
 {
-    appendEntry(console, console.settings.PlayersFile, name + RecordLineEnd(), sync);
+    appendEntry(console, console.settings.PlayersFile, name + RecordLineEnd());
 }
 
-void SyncPlayersFile(Console& console)
+void AppendPlayersFile(Console& console, AppendFile& playersFile, const QString& name)
 {
-    const QString& path = console.settings.PlayersFile;
-    if (!QFile::exists(path))
-        return; // nothing was written, and each failed line was reported already
-    if (const auto error = SyncTextFile(path))
-        ShowProgramError(console.toolkit, *error, path);
+    if (const auto error = playersFile.Append(name + RecordLineEnd()))
+        ShowProgramError(console.toolkit, *error, console.settings.PlayersFile);
+}
+
+void SyncPlayersFile(Console& console, AppendFile& playersFile)
+{
+    // A line that failed was reported already; only what was written is synced.
+    if (!playersFile.Unsynced())
+        return;
+    playersFile.Close();
+    console.diskSync.Start(console.settings.PlayersFile);
 }
 
 void StartGameLog(Console& console)

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "records/TextFile.h"
-
 #include <QString>
 
+class AppendFile;
 struct Console;
 
 // The game log and the players file as the game writes them. Every entry is on disk when the
@@ -21,12 +20,16 @@ void LogFixCard(Console& console);
 // tells a later recovery that wager is being asked again, so its next wager line replaces it.
 void LogResumedTurn(Console& console);
 
-// One line with the name of a player who has just entered the roster. With FileSync::Later
-// the line is written at once but reaches the disk only with the next SyncPlayersFile.
-void AppendPlayersFile(Console& console, const QString& name, FileSync sync = FileSync::Now);
+// One line with the name of a player who has just entered the roster.
+void AppendPlayersFile(Console& console, const QString& name);
 
-// Has the players file's lines on disk; a failure is shown as "Program Error".
-void SyncPlayersFile(Console& console);
+// The same through the players file held open for a run of names: the line is written at once
+// but reaches the disk only with the next SyncPlayersFile.
+void AppendPlayersFile(Console& console, AppendFile& playersFile, const QString& name);
+
+// Lets the players file go and has the lines appended through it on disk, on a thread of its
+// own: a failure is shown as "Program Error" when the event loop comes round.
+void SyncPlayersFile(Console& console, AppendFile& playersFile);
 
 // The game opening: removes the players file and the log (failures ignored) and creates the
 // log with its header. A log that cannot be created is reported; the game goes on without it.

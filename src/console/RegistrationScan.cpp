@@ -8,6 +8,7 @@
 #include "console/Toolkit.h"
 #include "game/GameState.h"
 #include "game/RosterRules.h"
+#include "records/AppendFile.h"
 #include "text/ControlCharacters.h"
 #include "text/Gestures.h"
 
@@ -76,12 +77,12 @@ void ScanChatText(Console& console, const ChatText& chatText)
     }
     // Every name is written as the player enters, so a crash of the console loses none; only
     // the wait for the disk is shared by the whole scan, as one sync a player made a scan of
-    // 150 registrations wait for 150 of them.
-    bool added = false;
+    // 150 registrations wait for 150 of them. The file stays open between names for the same
+    // reason, unless a confirmation's pause comes between.
+    AppendFile playersFile(console.settings.PlayersFile);
     for (const QString& sender : found.Senders)
-        added = RegisterPlayer(console, sender, FileSync::Later) || added;
-    if (added)
-        SyncPlayersFile(console);
+        RegisterPlayer(console, sender, playersFile);
+    SyncPlayersFile(console, playersFile);
     // The main window's splitter is left where the scan stopped, as if it had done the split.
     console.RemainingText = chatText.Sliced(found.Rest).ToString();
     SortRoster(console);

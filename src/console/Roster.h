@@ -1,9 +1,8 @@
 #pragma once
 
-#include "records/TextFile.h"
-
 #include <QString>
 
+class AppendFile;
 struct Console;
 
 // Adds a player unless the name is already in the roster (exact comparison). A full roster,
@@ -13,8 +12,12 @@ bool AddPlayer(Console& console, const QString& name);
 
 // Adds a player who registered by ESP: also writes the players file and, when Confirm is set,
 // says "You are registered" to the player by ESP and pauses. True when the player was added.
-// With FileSync::Later the players file reaches the disk at the caller's SyncPlayersFile.
-bool RegisterPlayer(Console& console, const QString& name, FileSync sync = FileSync::Now);
+bool RegisterPlayer(Console& console, const QString& name);
+
+// The same, in a run of registrations sharing the players file held open by the caller: the
+// name is written at once and reaches the disk at the caller's SyncPlayersFile. The file is
+// let go before the pause, in which the host may act on it.
+bool RegisterPlayer(Console& console, const QString& name, AppendFile& playersFile);
 
 // Adds a player read back from the players file: nothing more than AddPlayer.
 void RestorePlayer(Console& console, const QString& name);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <numeric>
 #include <random>
 #include <utility>
 #include <vector>
@@ -17,6 +18,27 @@ namespace {
 PlayerRecord& slot(GameState& g, int index)
 {
     return g.PlayerTable[static_cast<std::size_t>(index)];
+}
+
+// The name pass in n log n comparisons where no two names differ only in case: an order of
+// distinct keys is the one the exchange pass would leave. Returns false, the roster untouched,
+// when two keys are equal, whose order only the exchange pass itself can give.
+bool sortByDistinctKeys(GameState& g, const std::vector<QString>& keys)
+{
+    std::vector<std::size_t> order(keys.size() - 1);
+    std::iota(order.begin(), order.end(), std::size_t{1});
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]) < 0; });
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        if (keys[order[i - 1]] == keys[order[i]])
+            return false;
+    }
+    std::vector<PlayerRecord> sorted;
+    sorted.reserve(order.size());
+    for (const std::size_t from : order)
+        sorted.push_back(std::move(g.PlayerTable[from]));
+    std::move(sorted.begin(), sorted.end(), g.PlayerTable.begin() + 1);
+    return true;
 }
 
 } // namespace
@@ -80,13 +102,15 @@ bool SortPlayers(GameState& g)
     std::vector<QString> keys(static_cast<std::size_t>(n) + 1);
     for (int i = 1; i <= n; ++i)
         keys[static_cast<std::size_t>(i)] = slot(g, i).Name.toLower();
-    for (int i = 1; i <= n - 1; ++i) {
-        for (int j = i + 1; j <= n; ++j) {
-            auto& ki = keys[static_cast<std::size_t>(i)];
-            auto& kj = keys[static_cast<std::size_t>(j)];
-            if (ki.compare(kj) > 0) {
-                std::swap(slot(g, i), slot(g, j));
-                std::swap(ki, kj);
+    if (!sortByDistinctKeys(g, keys)) {
+        for (int i = 1; i <= n - 1; ++i) {
+            for (int j = i + 1; j <= n; ++j) {
+                auto& ki = keys[static_cast<std::size_t>(i)];
+                auto& kj = keys[static_cast<std::size_t>(j)];
+                if (ki.compare(kj) > 0) {
+                    std::swap(slot(g, i), slot(g, j));
+                    std::swap(ki, kj);
+                }
             }
         }
     }

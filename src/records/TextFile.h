@@ -18,18 +18,10 @@ std::variant<QString, FileError> ReadTextFile(const QString& path);
 // Replaces the file at once: a failure leaves the old file whole. Empty on success.
 std::optional<FileError> SaveTextFile(const QString& path, const QString& text);
 
-// Whether a write waits for the disk before returning, or leaves that to a later SyncTextFile.
-enum class FileSync
-{
-    Now,
-    Later
-};
-
-// Appends to the file (created when missing). The text is written at once, so a crash of the
-// program loses nothing; with FileSync::Now it is also on disk before returning, so that a
-// power cut loses no entry that was made. Empty on success.
-std::optional<FileError> AppendTextFile(const QString& path, const QString& text,
-                                        FileSync sync = FileSync::Now);
+// Appends to the file (created when missing), on disk before returning, so that a power cut
+// loses no entry that was made. A run of many lines goes through one AppendFile instead.
+// Empty on success.
+std::optional<FileError> AppendTextFile(const QString& path, const QString& text);
 
 // Has what was written to the file on disk. Empty on success.
 std::optional<FileError> SyncTextFile(const QString& path);

@@ -64,6 +64,24 @@ TEST(RegistrationScan, RegistersOnlyEspsThatHoldTheCharacterAlone)
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
 }
 
+TEST(RegistrationScan, APlayersFileReplacedInAPauseGetsTheNextName)
+{
+    GameTable t;
+    Console& c = t.console;
+    t.Click();
+    t.room.Esp(u"Bob"_s, u"$"_s);
+    t.room.Esp(u"Cy"_s, u"$"_s);
+    // The host deletes a player while Bob's confirmation waits: the file is written anew.
+    t.toolkit.DuringNextPause([&] {
+        WriteBytes(c.settings.PlayersFile + u".new"_s, "Ann\r\n");
+        QFile::remove(c.settings.PlayersFile);
+        QFile::rename(c.settings.PlayersFile + u".new"_s, c.settings.PlayersFile);
+    });
+    ScanRegistrations(c);
+    EXPECT_EQ(t.PlayersBytes(), QByteArray("Ann\r\nCy\r\n"));
+    EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
+}
+
 TEST(RegistrationScan, AnEspQuotedInASpokenLineRegistersNobody)
 {
     GameTable t;

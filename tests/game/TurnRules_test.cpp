@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 TEST(TurnRules, ATurnedCardWinsLosesOrPushesAndFixCardTakesItBack)
@@ -70,4 +74,41 @@ TEST(RosterRules, TheRosterTakesSafeNewNamesUntilFullAndSortsByScoreThenName)
     EXPECT_EQ(g.RoundState, RoundDrawPlayer);
     EXPECT_EQ(g.CurrentPlayer, 0);
     EXPECT_EQ(RosterSlot(g, u"Ann"_s), 2);
+}
+
+TEST(RosterRules, SortingLeavesTheOrderOfTheTwoExchangePasses)
+{
+    // The order scores are said in: exchange passes by lowered name, then by score. Rosters
+    // with and without names equal but for case, and with many equal scores.
+    const QStringList pool{u"ann"_s, u"Bob"_s, u"bob"_s, u"Cy"_s,  u"dee"_s, u"Ed"_s,
+                           u"Fay"_s, u"Gil"_s, u"ANN"_s, u"hal"_s, u"Ida"_s, u"Jo"_s};
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        GameState g;
+        QStringList names = pool;
+        std::shuffle(names.begin(), names.end(), random);
+        g.PlayerCount = static_cast<std::int16_t>(1 + round % pool.size());
+        std::vector<PlayerRecord> expected(1);
+        for (int i = 1; i <= g.PlayerCount; ++i) {
+            PlayerRecord& p = g.PlayerTable[static_cast<std::size_t>(i)];
+            p.Name = names[i - 1];
+            p.Score = static_cast<float>(random() % 3) * 5.0f;
+            expected.push_back(p);
+        }
+        const auto exchange = [&](auto before) {
+            for (std::size_t i = 1; i + 1 < expected.size(); ++i)
+                for (std::size_t j = i + 1; j < expected.size(); ++j)
+                    if (before(expected[j], expected[i]))
+                        std::swap(expected[i], expected[j]);
+        };
+        exchange([](const PlayerRecord& a, const PlayerRecord& b) {
+            return a.Name.toLower().compare(b.Name.toLower()) < 0;
+        });
+        exchange([](const PlayerRecord& a, const PlayerRecord& b) { return a.Score > b.Score; });
+        SortPlayers(g);
+        for (int i = 1; i <= g.PlayerCount; ++i)
+            ASSERT_EQ(g.PlayerTable[static_cast<std::size_t>(i)].Name,
+                      expected[static_cast<std::size_t>(i)].Name)
+                << "round " << round << ", place " << i;
+    }
 }

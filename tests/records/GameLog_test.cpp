@@ -1,8 +1,11 @@
 #include "console/GameLog.h"
+#include "records/AppendFile.h"
 #include "records/GameLogFormat.h"
 #include "records/RecordPaths.h"
+#include "records/TextFile.h"
 #include "support/FileBytes.h"
 #include "support/TestConsole.h"
+#include "support/WaitUntil.h"
 #include "text/Cp1252.h"
 #include "text/FixedLines.h"
 
@@ -110,11 +113,23 @@ TEST(GameLog, OtherStatesWriteNothingAndNamesKeepTheirBytes)
     }
     EXPECT_EQ(ReadBytes(t.console.settings.LogFile), QByteArray());
 
+    const QString& players = t.console.settings.PlayersFile;
     AppendPlayersFile(t.console, u"Zoë"_s);
-    AppendPlayersFile(t.console, u"Al ±"_s, FileSync::Later);
+    AppendFile held(players);
+    AppendPlayersFile(t.console, held, u"Al ±"_s);
     // Written at once, the disk sync left to the end of a Get Regs.
-    EXPECT_EQ(ReadBytes(t.console.settings.PlayersFile), "Zo\xEB\r\nAl \xB1\r\n");
-    SyncPlayersFile(t.console);
+    EXPECT_EQ(ReadBytes(players), "Zo\xEB\r\nAl \xB1\r\n");
+    // Let go, and removed meanwhile (a new game): the next line starts the file afresh, and a
+    // sync after the file is gone again finds nothing to do.
+    held.Close();
+    QFile::remove(players);
+    AppendPlayersFile(t.console, held, u"Cy"_s);
+    EXPECT_EQ(ReadBytes(players), "Cy\r\n");
+    SyncPlayersFile(t.console, held);
+    AppendPlayersFile(t.console, held, u"Dee"_s);
+    held.Close();
+    QFile::remove(players);
+    SyncPlayersFile(t.console, held);
     EXPECT_TRUE(t.toolkit.Boxes.isEmpty());
     EXPECT_TRUE(SyncTextFile(t.Path(u"missing.txt"_s)).has_value());
 }
@@ -131,8 +146,9 @@ TEST(GameLog, FailuresAreShownAndTheGameGoesOn)
     t.console.game.RoundState = RoundDrawPlayer;
     WriteLog(t.console, {}, {});
     AppendPlayersFile(t.console, u"Bob"_s);
-    AppendPlayersFile(t.console, u"Cy"_s, FileSync::Later);
-    SyncPlayersFile(t.console); // nothing was written: the failed lines said so already
+    AppendFile held(t.console.settings.PlayersFile);
+    AppendPlayersFile(t.console, held, u"Cy"_s);
+    SyncPlayersFile(t.console, held); // nothing was written: the failed lines said so already
 
     ASSERT_EQ(t.toolkit.Boxes.size(), 4);
     for (const auto& box : t.toolkit.Boxes)
@@ -158,6 +174,15 @@ TEST(GameLog, FailuresAreShownAndTheGameGoesOn)
     bool numeric = false;
     lines[1].toInt(&numeric);
     EXPECT_TRUE(numeric) << lines[1].toStdString();
+
+#ifdef Q_OS_LINUX
+    // A sync the system refuses (a device that cannot sync) comes to the host from the event
+    // loop, the scan having gone on without waiting for it.
+    LogConsole v;
+    v.console.diskSync.Start(u"/dev/null"_s);
+    ASSERT_TRUE(WaitUntil([&] { return !v.toolkit.Boxes.isEmpty(); }));
+    EXPECT_EQ(v.toolkit.Boxes[0].Text, u"Invalid argument\n22\nError with file /dev/null"_s);
+#endif
 }
 
 TEST(GameLog, StartTimeReadsAsTheHostWouldSayIt)
