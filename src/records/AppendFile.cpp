@@ -6,37 +6,37 @@
 
 #include <utility>
 
-AppendFile::AppendFile(QString path) : m_file(std::move(path)) {}
+AppendFile::AppendFile(QString path) : file_(std::move(path)) {}
 
 std::optional<FileError> AppendFile::Append(const QString& text)
 {
-    if (!m_file.isOpen() &&
-        !m_file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return FileErrorOf(m_file);
-    if (!WriteAll(m_file, ToCp1252(text)))
-        return FileErrorOf(m_file);
-    m_unsynced = true;
+    if (!file_.isOpen() &&
+        !file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return FileErrorOf(file_);
+    if (!WriteAll(file_, ToCp1252(text)))
+        return FileErrorOf(file_);
+    unsynced_ = true;
     return std::nullopt;
 }
 
 void AppendFile::Close()
 {
-    m_file.close();
+    file_.close();
 }
 
 bool AppendFile::Unsynced() const
 {
-    return m_unsynced;
+    return unsynced_;
 }
 
 std::optional<FileError> AppendFile::Sync()
 {
-    if (!m_unsynced)
+    if (!unsynced_)
         return std::nullopt;
-    m_unsynced = false;
-    if (!m_file.isOpen())
-        return SyncTextFile(m_file.fileName());
-    if (const int error = SyncToDisk(m_file); error != 0)
+    unsynced_ = false;
+    if (!file_.isOpen())
+        return SyncTextFile(file_.fileName());
+    if (const int error = SyncToDisk(file_); error != 0)
         return SystemFileError(error);
     return std::nullopt;
 }

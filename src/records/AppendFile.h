@@ -30,6 +30,6 @@ public:
     std::optional<FileError> Sync();
 
 private:
-    QFile m_file;
-    bool m_unsynced = false;
+    QFile file_;
+    bool unsynced_ = false;
 };
