@@ -1,4 +1,4 @@
-#include "chat/ChatLink.h"
+#include "chat/ChatText.h"
 #include "text/Cp1252.h"
 
 #include <benchmark/benchmark.h>
@@ -25,7 +25,7 @@ void TrimAndConvertChatText(benchmark::State& state)
 {
     const QByteArray text = bigChatText();
     for (auto _ : state) {
-        QString received = TrimChatText(text);
+        QString received = ChatText::Received(text).ToString();
         benchmark::DoNotOptimize(received);
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * text.size());

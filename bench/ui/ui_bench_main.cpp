@@ -1,6 +1,6 @@
-#include <QApplication>
+#include "RunBenchmarks.h"
 
-#include <benchmark/benchmark.h>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {
@@ -8,10 +8,5 @@ int main(int argc, char** argv)
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

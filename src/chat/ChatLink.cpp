@@ -128,20 +128,3 @@ void ChatLink::SetLinkStateHook(std::function<void()> hook)
 {
     linkStateHook_ = std::move(hook);
 }
-
-QString TrimChatText(const QString& text)
-{
-    QString trimmed = text;
-    const qsizetype zero = trimmed.indexOf(QChar(0));
-    // Positions count from 1: a zero at position p past 5 keeps the first p - 5 characters.
-    if (zero >= 5)
-        trimmed.truncate(zero - 4);
-    while (trimmed.endsWith(QStringLiteral("\r\n")))
-        trimmed.chop(2);
-    return trimmed;
-}
-
-QString TrimChatText(const QByteArray& chatText)
-{
-    return ChatText::Received(chatText).ToString();
-}

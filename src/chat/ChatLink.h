@@ -66,10 +66,3 @@ private:
     ChatLimits limits_;
     std::function<void()> linkStateHook_;
 };
-
-// The trimming OnText applies: cut before the first zero character (with the four characters
-// in front of it, when it stands past position 5) and drop every trailing CR LF pair.
-QString TrimChatText(const QString& text);
-
-// The same trimming straight from the client's 8-bit text, converting only what is kept.
-QString TrimChatText(const QByteArray& chatText);

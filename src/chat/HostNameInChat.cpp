@@ -32,12 +32,3 @@ QString HostNameInChat(const ChatText& chatText, const QString& marker, ChatText
         --start;
     return FromCp1252(cut.sliced(start, colon - start));
 }
-
-QString HostNameInChat(const QString& chatText, const QString& marker, QString* cutText)
-{
-    ChatText cut;
-    const QString name = HostNameInChat(ChatText::FromString(chatText), marker, &cut);
-    if (cutText && !cut.IsEmpty()) // found: the cut holds the marker at least
-        *cutText = cut.ToString();
-    return name;
-}

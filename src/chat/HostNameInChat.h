@@ -9,6 +9,3 @@
 // all that follows, on the same bytes.
 QString HostNameInChat(const ChatText& chatText, const QString& marker,
                        ChatText* cutText = nullptr);
-
-// The same on a text given as characters.
-QString HostNameInChat(const QString& chatText, const QString& marker, QString* cutText = nullptr);

@@ -49,16 +49,16 @@ bool UnfinishedGameLogged(const Settings& settings)
     });
 }
 
-void OfferRecovery(Console& console)
+bool OfferRecovery(Console& console)
 {
-    if (!console.controls.mnuRecover.Enabled || console.game.RoundState != RoundStart)
-        return;
-    if (!UnfinishedGameLogged(console.settings))
-        return;
+    if (!console.controls.mnuRecover.Enabled || console.game.RoundState != RoundStart ||
+        !UnfinishedGameLogged(console.settings))
+        return false;
     const Toolkit::Answer answer = console.toolkit.AskYesNo(
         QStringLiteral("The last game was not finished.\nRecover it now?\n\n"
                        "(File > Recover does the same until a game is started.)"),
         QStringLiteral("Recover"));
     if (answer == Toolkit::Answer::Yes)
         RecoverGame(console);
+    return true;
 }

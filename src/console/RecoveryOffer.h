@@ -10,5 +10,5 @@ bool UnfinishedGameLogged(const Settings& settings);
 
 // Start-up's offer, made once: with such a game in the folder and File > Recover still to be
 // had, asks whether to recover it now. Yes runs File > Recover; No leaves everything as it is,
-// the menu item included.
-void OfferRecovery(Console& console);
+// the menu item included. True when it asked.
+bool OfferRecovery(Console& console);

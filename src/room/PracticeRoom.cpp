@@ -13,8 +13,8 @@ namespace {
 
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
 
-// Appends to a text no one else holds. Past its capacity Qt's append copies the whole text
-// into a new block; reserving first grows the block where it stands.
+// Appends with room to spare. Past its capacity Qt's append copies the whole text into a block
+// just big enough; reserving half as much again first keeps most appends in place.
 void appendInPlace(QByteArray& text, const QByteArray& more)
 {
     if (text.size() + more.size() > text.capacity())
@@ -125,10 +125,7 @@ void PracticeRoom::SetHostAvatar(const QString& avatar)
 QByteArray PracticeRoom::ChatText() const
 {
     if (!tail_.isEmpty()) {
-        if (chat_.isDetached())
-            appendInPlace(chat_, tail_);
-        else
-            chat_ += tail_;
+        appendInPlace(chat_, tail_); // a text the console still holds is copied here, once
         tail_.clear();
     }
     return chat_;

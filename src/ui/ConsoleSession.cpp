@@ -95,18 +95,16 @@ ConsoleSession::Outcome ConsoleSession::Start()
     }
     // A game cut short by a crash or a kill is offered back once, from the event loop: with the
     // program's windows in sight, and the end of the run handled should the host close the
-    // console while the recovery speaks. Only a game in the folder now is offered.
-    if (UnfinishedGameLogged(console_.settings))
-        QTimer::singleShot(0, this, &ConsoleSession::offerRecovery);
+    // console while the recovery speaks. Only a game in the folder then is offered: the
+    // records are read there, once, not here before the window shows.
+    QTimer::singleShot(0, this, &ConsoleSession::offerRecovery);
     return Outcome::Running;
 }
 
 void ConsoleSession::offerRecovery()
 {
-    if (shutDown_)
-        return;
-    OfferRecovery(console_);
-    window_->ShowState();
+    if (!shutDown_ && OfferRecovery(console_))
+        window_->ShowState();
 }
 
 void ConsoleSession::Shutdown()

@@ -51,10 +51,11 @@ TEST(HostName, TakesTheNameFromTheLastBanner)
     DetectHostName(t.console, OpeningBanner());
     EXPECT_EQ(t.console.game.HostName, u"New Host"_s);
 
-    EXPECT_EQ(HostNameInChat(u"A: M\r\nB: x\r\nCee: M"_s, u"M"_s), u"Cee"_s);
-    EXPECT_EQ(HostNameInChat(u"Cee: M"_s, u"M"_s), u"Cee"_s);
+    EXPECT_EQ(HostNameInChat(ChatText::FromString(u"A: M\r\nB: x\r\nCee: M"_s), u"M"_s), u"Cee"_s);
+    EXPECT_EQ(HostNameInChat(ChatText::FromString(u"Cee: M"_s), u"M"_s), u"Cee"_s);
     // Only 40 characters before the marker count: a longer line loses its beginning.
-    EXPECT_EQ(HostNameInChat(QString(45, u'n') + u": M"_s, u"M"_s), QString(38, u'n'));
+    EXPECT_EQ(HostNameInChat(ChatText::FromString(QString(45, u'n') + u": M"_s), u"M"_s),
+              QString(38, u'n'));
 }
 
 TEST(HostName, LeavesUnknownWithoutANameBeforeTheMarker)
@@ -64,8 +65,8 @@ TEST(HostName, LeavesUnknownWithoutANameBeforeTheMarker)
     DetectHostName(t.console, OpeningBanner());
     EXPECT_EQ(t.console.game.HostName, u"Unknown"_s);
 
-    EXPECT_EQ(HostNameInChat(u"x\r\n: M"_s, u"M"_s), QString());
-    EXPECT_EQ(HostNameInChat(u"nothing here"_s, u"M"_s), QString());
+    EXPECT_EQ(HostNameInChat(ChatText::FromString(u"x\r\n: M"_s), u"M"_s), QString());
+    EXPECT_EQ(HostNameInChat(ChatText::FromString(u"nothing here"_s), u"M"_s), QString());
 }
 
 TEST(HostName, KeepsReadingUntilTheMarkerShowsAndGivesUpAfterTheBound)
