@@ -31,8 +31,9 @@ bool hasControl(const QString& text)
 
 void checkFound(const QString& chat, const QString& marker)
 {
-    QString cut = QStringLiteral("untouched");
-    const QString name = HostNameInChat(chat, marker, &cut);
+    ChatText cutText; // set only when the marker is found
+    const QString name = HostNameInChat(ChatText::FromString(chat), marker, &cutText);
+    const QString cut = cutText.IsEmpty() ? QStringLiteral("untouched") : cutText.ToString();
     const qsizetype last = marker.isEmpty() ? -1 : chat.lastIndexOf(marker);
     if (last < 0) {
         FUZZ_CHECK(name.isEmpty() && cut == u"untouched", chat);
